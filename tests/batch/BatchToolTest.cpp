@@ -1,0 +1,135 @@
+// yanqi-batch run as a user runs it: a process with arguments, files and
+// standard streams, judged by its exit status and its output bytes.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "tests/TestBytes.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int exitCode;
+  std::string out;
+  std::string err;
+};
+
+class BatchTool : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("yanqi-batch-test-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string File(const std::string& name, const std::string& bytes) {
+    const fs::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+
+  static std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+  // `command` is what follows the program's path, shell-quoted by the caller.
+  Outcome Run(const std::string& command, const std::string& environment = "") {
+    const fs::path out = folder_ / "stdout", err = folder_ / "stderr";
+    const std::string line = environment + " '" YANQI_BATCH_PATH "' " + command + " >'" + out.string() +
+                             "' 2>'" + err.string() + "'";
+    const int status = std::system(line.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+  }
+
+  fs::path folder_;
+};
+
+using yanqi::test::HexBytes;
+
+TEST_F(BatchTool, RefreshClockPrintsTheClockLabel) {
+  const std::string args = "--clock-time 1714745109 --print clock RefreshClock";
+  const Outcome gbk = Run(args, "TZ=Asia/Shanghai");
+  EXPECT_EQ(gbk.exitCode, 0) << gbk.err;
+  // 现在时间：2024年5月3日22时5分9秒 in code page 936
+  EXPECT_EQ(gbk.out, HexBytes("CF D6 D4 DA CA B1 BC E4 A3 BA") + "2024" + HexBytes("C4 EA") + "5" +
+                         HexBytes("D4 C2") + "3" + HexBytes("C8 D5") + "22" + HexBytes("CA B1") + "5" +
+                         HexBytes("B7 D6") + "9" + HexBytes("C3 EB"));
+  const Outcome utf8 = Run(args + " --encoding utf-8", "TZ=Asia/Shanghai");
+  EXPECT_EQ(utf8.exitCode, 0) << utf8.err;
+  EXPECT_EQ(utf8.out, "现在时间：2024年5月3日22时5分9秒");
+}
+
+TEST_F(BatchTool, BoxesComeFromFilesAndGoOutUnchanged) {
+  const std::string bytes = HexBytes("61 D6 0D 0A 0D 80 FF 0A");
+  const std::string source = File("source.txt", bytes + std::string(1, '\0') + "after zero");
+  const Outcome printed = Run("--source '" + source + "' --print source ClearBoxes --print source");
+  EXPECT_EQ(printed.exitCode, 0);
+  EXPECT_EQ(printed.out, "") << "ClearBoxes emptied the box";
+  const Outcome kept = Run("--result '" + source + "' --print result RefreshClock");
+  EXPECT_EQ(kept.out, bytes) << "cut at the first 0x00, otherwise byte for byte";
+  const Outcome piped = Run("--find - --print find RefreshClock < '" + source + "'");
+  EXPECT_EQ(piped.out, bytes);
+  const Outcome converted = Run("--replacement '" + File("u.txt", "中\n") + "' --encoding utf-8 --print replacement RefreshClock");
+  EXPECT_EQ(converted.out, "中\n");
+}
+
+TEST_F(BatchTool, ButtonStatesAndMessages) {
+  const Outcome buttons = Run("--print buttons ClearBoxes");
+  EXPECT_EQ(buttons.out, "Scramble=enabled Unscramble=enabled\n");
+  const Outcome messages = Run("--print messages ClearBoxes");
+  EXPECT_EQ(messages.exitCode, 0);
+  EXPECT_EQ(messages.out, "");
+}
+
+TEST_F(BatchTool, UsageErrorsExitTwoWithOneLine) {
+  const std::string folder = folder_.string();
+  const std::string cases[] = {
+      "",
+      "--bogus ClearBoxes",
+      "NoSuchOperation",
+      "--print nothing ClearBoxes",
+      "ClearBoxes --source",
+      "--tick-count -1 ClearBoxes",
+      "--tick-count 4294967296 ClearBoxes",
+      "--clock-time soon ClearBoxes",
+      "--source '" + folder + "/missing.txt' ClearBoxes",
+      "--source '" + folder + "' ClearBoxes",
+      "--encoding no-such-encoding ClearBoxes",
+      "--source - --find - ClearBoxes",
+  };
+  for (const std::string& args : cases) {
+    SCOPED_TRACE(args);
+    const Outcome outcome = Run(args + " </dev/null");
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << outcome.err;
+  }
+}
+
+TEST_F(BatchTool, UnreadableFileIsAUsageError) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  const std::string locked = File("locked.txt", "x");
+  fs::permissions(locked, fs::perms::none);
+  EXPECT_EQ(Run("--source '" + locked + "' ClearBoxes").exitCode, 2);
+}
+
+TEST_F(BatchTool, HelpListsTheOperations) {
+  const Outcome help = Run("--help");
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("Usage: yanqi-batch"), std::string::npos);
+  EXPECT_NE(help.out.find("ClearBoxes"), std::string::npos);
+  EXPECT_NE(help.out.find("RefreshClock"), std::string::npos);
+}
+
+}  // namespace

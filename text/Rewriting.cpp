@@ -1,0 +1,163 @@
+#include "text/Rewriting.h"
+
+#include <string>
+#include <vector>
+
+#include "text/AlignedSearch.h"
+#include "text/UnitRule.h"
+
+namespace yanqi {
+namespace {
+
+// True when the walk from `from` lands on the last byte and that byte starts a
+// two-byte unit, i.e. the text ends in a lone lead byte as the walk sees it.
+bool WalkEndsOnLoneLeadByte(std::string_view bytes, std::size_t from) {
+  if (bytes.empty() || !unit::StartsTwoByteUnit(bytes.back())) return false;
+  return unit::WalkTo(bytes, from, bytes.size() - 1) == bytes.size() - 1;
+}
+
+// Walks `bytes` unit by unit and calls keep(unitBytes) for each whole unit;
+// returns true when the text ends in a lone lead byte, which is not passed.
+template <typename KeepUnit>
+bool ForEachUnit(std::string_view bytes, KeepUnit&& keep) {
+  std::size_t at = 0;
+  while (at < bytes.size()) {
+    const std::size_t width = unit::Width(bytes[at]);
+    if (at + width > bytes.size()) return true;
+    keep(bytes.substr(at, width));
+    at += width;
+  }
+  return false;
+}
+
+}  // namespace
+
+GbkText Substitute(const GbkText& text, const GbkText& find, const GbkText& replacement,
+                   std::optional<std::int32_t> start, std::optional<std::int32_t> count,
+                   bool caseSensitive) {
+  const std::string_view bytes = text.Bytes();
+  const std::size_t findLength = find.Size();
+  const std::size_t from = WalkStartOffset(start);
+  if (bytes.empty() || findLength == 0 || from >= bytes.size() || count == 0) return text;
+
+  std::int64_t remaining = count ? std::int64_t{*count} : -1;  // negative: no limit
+  AlignedSearch search(bytes, find.Bytes(), !caseSensitive);
+  std::string result;
+  result.reserve(bytes.size());
+  std::size_t copiedUpTo = 0;  // every byte before this is in the result
+  std::size_t walk = from;
+  while (remaining != 0) {
+    const std::size_t match = search.FindFrom(walk);
+    if (match == AlignedSearch::npos) break;
+    result.append(bytes, copiedUpTo, match - copiedUpTo);
+    result.append(replacement.Bytes());
+    copiedUpTo = walk = match + findLength;
+    if (remaining > 0) --remaining;
+  }
+  std::size_t end = bytes.size();
+  // Only a one-byte find lets the walk reach the last byte; a lead byte there has
+  // no partner and is dropped instead of copied.
+  if (remaining != 0 && findLength == 1 && walk < bytes.size() && WalkEndsOnLoneLeadByte(bytes, walk)) {
+    end = bytes.size() - 1;
+  }
+  result.append(bytes, copiedUpTo, end - copiedUpTo);
+  return GbkText::FromOwned(std::move(result));
+}
+
+TextList SplitOn(const GbkText& text, const GbkText& delimiter) {
+  if (text.Empty()) return {};
+  if (delimiter.Empty()) return TextList({text});
+  AlignedSearch search(text.Bytes(), delimiter.Bytes(), false);
+  std::vector<GbkText> elements;
+  std::size_t elementStart = 0;
+  for (;;) {
+    const std::size_t found = search.FindFrom(elementStart);
+    if (found == AlignedSearch::npos) break;
+    elements.push_back(text.Sub(elementStart, found - elementStart));
+    elementStart = found + delimiter.Size();
+  }
+  if (elementStart < text.Size()) elements.push_back(text.Sub(elementStart, text.Size() - elementStart));
+  return TextList(std::move(elements));
+}
+
+GbkText TrimBoth(const GbkText& text) {
+  const std::string_view bytes = text.Bytes();
+  std::size_t at = 0;
+  while (at < bytes.size() && unit::IsBlankAt(bytes, at)) at += unit::Width(bytes[at]);
+  const std::size_t begin = at;
+  std::size_t end = bytes.size();
+  std::size_t blankRunStart = std::string_view::npos;
+  while (at < bytes.size()) {
+    const std::size_t width = unit::Width(bytes[at]);
+    if (at + width > bytes.size()) {  // a lone lead byte: cut before it, keep the blanks
+      end = at;
+      blankRunStart = std::string_view::npos;
+      break;
+    }
+    if (unit::IsBlankAt(bytes, at)) {
+      if (blankRunStart == std::string_view::npos) blankRunStart = at;
+    } else {
+      blankRunStart = std::string_view::npos;
+    }
+    at += width;
+  }
+  if (blankRunStart != std::string_view::npos) end = blankRunStart;
+  return text.Sub(begin, end - begin);
+}
+
+GbkText StripAllSpaces(const GbkText& text) {
+  const std::string_view bytes = text.Bytes();
+  std::string result;
+  result.reserve(bytes.size());
+  ForEachUnit(bytes, [&](std::string_view unitBytes) {
+    if (!unit::IsBlankAt(unitBytes, 0)) result.append(unitBytes);
+  });
+  return GbkText::FromOwned(std::move(result));
+}
+
+GbkText Upper(const GbkText& text) {
+  std::string result(text.Bytes());
+  std::size_t at = 0;
+  while (at < result.size()) {
+    const char byte = result[at];
+    if (byte >= 'a' && byte <= 'z') result[at] = static_cast<char>(byte - 0x20);
+    at += unit::Width(byte);
+  }
+  return GbkText::FromOwned(std::move(result));
+}
+
+namespace {
+
+// The one byte a two-byte unit narrows to, or 0 when it stays as it is.
+char NarrowedUnit(unsigned char lead, unsigned char trail) {
+  if (lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE) return static_cast<char>(trail - 0x80);
+  if (lead != 0xA1) return 0;
+  switch (trail) {
+    case 0xA1: return ' ';
+    case 0xAB: return '~';
+    case 0xEE:
+    case 0xEF: return '*';
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+GbkText Narrow(const GbkText& text) {
+  std::string result;
+  result.reserve(text.Size());
+  ForEachUnit(text.Bytes(), [&](std::string_view unitBytes) {
+    const char narrowed = unitBytes.size() == 2
+                              ? NarrowedUnit(static_cast<unsigned char>(unitBytes[0]),
+                                             static_cast<unsigned char>(unitBytes[1]))
+                              : 0;
+    if (narrowed != 0) {
+      result.push_back(narrowed);
+    } else {
+      result.append(unitBytes);
+    }
+  });
+  return GbkText::FromOwned(std::move(result));
+}
+
+}  // namespace yanqi
