@@ -105,6 +105,7 @@ TEST_F(BatchTool, UsageErrorsExitTwoWithOneLine) {
       "--clock-time soon ClearBoxes",
       "--source '" + folder + "/missing.txt' ClearBoxes",
       "--source '" + folder + "' ClearBoxes",
+      "--source '" + File("plain.txt", "x") + "/child' ClearBoxes",
       "--encoding no-such-encoding ClearBoxes",
       "--source - --find - ClearBoxes",
   };
