@@ -14,23 +14,31 @@ inline bool StartsTwoByteUnit(char byte) { return static_cast<unsigned char>(byt
 inline std::size_t Width(char byte) { return StartsTwoByteUnit(byte) ? 2 : 1; }
 
 // Walks from the unit boundary `from` until reaching or passing `target`;
-// returns the boundary reached, which is target or target + 1. Runs of bytes
-// below 0x80 are crossed eight at a time.
+// returns the boundary reached, which is target or target + 1.
+//
+// The walk is not done byte by byte: a unit always ends at a byte below 0x80
+// (it is either a unit by itself or the second byte of a pair), so the last
+// such byte before `target` is followed by a boundary, and from there on only
+// bytes of 0x80 and above remain, which pair up two by two. The answer is the
+// parity of that run, found by a backward scan that crosses eight high bytes
+// at a time.
 inline std::size_t WalkTo(std::string_view text, std::size_t from, std::size_t target) {
-  const char* bytes = text.data();
-  std::size_t at = from;
-  while (at < target) {
-    if (target - at >= 8) {
+  if (target <= from) return from;
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  std::size_t runStart = target;  // the high-byte run is [runStart, target)
+  while (runStart > from) {
+    if (runStart - from >= 8) {
       unsigned long long word;
-      std::memcpy(&word, bytes + at, sizeof word);
-      if ((word & 0x8080808080808080ULL) == 0) {
-        at += 8;
+      std::memcpy(&word, bytes + runStart - 8, sizeof word);
+      if ((word & 0x8080808080808080ULL) == 0x8080808080808080ULL) {
+        runStart -= 8;
         continue;
       }
     }
-    at += Width(bytes[at]);
+    if (bytes[runStart - 1] < 0x80) break;
+    --runStart;
   }
-  return at;
+  return (target - runStart) % 2 == 0 ? target : target + 1;
 }
 
 // Blanks are the space and the ideographic space A1 A1, as whole units.

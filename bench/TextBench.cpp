@@ -1,0 +1,53 @@
+// Throughput of the text primitives and the codec on a large GBK text.
+// Run: build/release/bench/yanqi_text_bench [--benchmark_filter=...]
+#include <benchmark/benchmark.h>
+
+#include "bench/BenchText.h"
+#include "text/GbkCodec.h"
+#include "text/Rewriting.h"
+#include "text/Search.h"
+
+namespace yanqi {
+namespace {
+
+const GbkText& Text() {
+  static const GbkText text(bench::GenerateBenchText(100u << 20));
+  return text;
+}
+
+void Run(benchmark::State& state, auto&& body) {
+  const GbkText& text = Text();
+  for (auto _ : state) benchmark::DoNotOptimize(body(text));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.Size()));
+}
+
+void SplitLines(benchmark::State& state) { Run(state, [](const GbkText& t) { return SplitOn(t, "\r\n").Count(); }); }
+void SubstituteBreaks(benchmark::State& state) {
+  Run(state, [](const GbkText& t) { return Substitute(t, "\r\n\r\n", "\r\n", std::nullopt, std::nullopt, true); });
+}
+void IndexOfMissing(benchmark::State& state) {
+  Run(state, [](const GbkText& t) { return IndexOf(t, "zzz", std::nullopt, false); });
+}
+void StripSpaces(benchmark::State& state) { Run(state, [](const GbkText& t) { return StripAllSpaces(t); }); }
+void NarrowText(benchmark::State& state) { Run(state, [](const GbkText& t) { return Narrow(t); }); }
+void TrimText(benchmark::State& state) { Run(state, [](const GbkText& t) { return TrimBoth(t); }); }
+void Decode(benchmark::State& state) { Run(state, [](const GbkText& t) { return DecodeGbk(t.Bytes()).size(); }); }
+void Encode(benchmark::State& state) {
+  const std::u16string unicode = DecodeGbk(Text().Bytes());
+  for (auto _ : state) benchmark::DoNotOptimize(EncodeGbk(unicode));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * Text().Size()));
+}
+
+BENCHMARK(SplitLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(SubstituteBreaks)->Unit(benchmark::kMillisecond);
+BENCHMARK(IndexOfMissing)->Unit(benchmark::kMillisecond);
+BENCHMARK(StripSpaces)->Unit(benchmark::kMillisecond);
+BENCHMARK(NarrowText)->Unit(benchmark::kMillisecond);
+BENCHMARK(TrimText)->Unit(benchmark::kMillisecond);
+BENCHMARK(Decode)->Unit(benchmark::kMillisecond);
+BENCHMARK(Encode)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace yanqi
+
+BENCHMARK_MAIN();
