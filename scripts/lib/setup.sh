@@ -12,6 +12,12 @@ YANQI_PACKAGES=(
   libicu-dev
   libgtest-dev
   tzdata
+  qt6-base-dev
+)
+
+# What the window needs on top, to be seen as meant: a font with Chinese characters.
+YANQI_WINDOW_PACKAGES=(
+  fonts-wqy-microhei
 )
 
 as_root() {

@@ -1,0 +1,178 @@
+#include "shell/qt/GbkEditBox.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QUrl>
+
+#include "shell/qt/BoxText.h"
+#include "text/GbkCodec.h"
+
+namespace yanqi {
+
+GbkEditBox::GbkEditBox(Kind kind, QWidget* parent) : QPlainTextEdit(parent) {
+  setTabChangesFocus(true);
+  setAcceptDrops(false);  // only the bound drop target takes drops
+  if (kind == Kind::Large) {
+    QFont font = this->font();
+    font.setPixelSize(16);
+    font.setWeight(QFont::Normal);
+    setFont(font);
+    setLineWrapMode(NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  } else {
+    setLineWrapMode(WidgetWidth);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+  // The selection is hidden while the box does not have the focus.
+  QPalette colours = palette();
+  colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Active, QPalette::Base));
+  colours.setColor(QPalette::Inactive, QPalette::HighlightedText, colours.color(QPalette::Active, QPalette::Text));
+  setPalette(colours);
+  connect(document(), &QTextDocument::contentsChange, this, [this] { cached_.reset(); });
+}
+
+GbkText GbkEditBox::Bytes() {
+  if (!cached_) cached_ = ReadDocumentBytes();
+  return *cached_;
+}
+
+GbkText GbkEditBox::ReadDocumentBytes() const {
+  return GbkText::FromOwned(GbkFromBoxText(document()->toRawText()));
+}
+
+void GbkEditBox::SetBytes(const GbkText& text) {
+  setPlainText(BoxTextFromGbk(text.Bytes()));
+  moveCursor(QTextCursor::Start);
+  cached_ = text;
+}
+
+void GbkEditBox::AppendBytes(std::span<const GbkText> texts) {
+  std::string joined;
+  for (const GbkText& text : texts) joined.append(text.Bytes());
+  if (joined.empty()) return;
+
+  QTextCursor cursor(document());
+  cursor.movePosition(QTextCursor::End);
+  // A lone CR at the end and an LF at the start of the new text make a line
+  // break together; show it as one.
+  if (joined.front() == '\n' && document()->characterAt(cursor.position() - 1) == QChar(kEscapedCarriageReturn)) {
+    cursor.deletePreviousChar();
+    joined.insert(joined.begin(), '\r');
+  }
+  setTextCursor(cursor);
+  ensureCursorVisible();
+  // Not recorded for undo: the document forgets its undo history instead of
+  // keeping a step that would take the appended text away.
+  document()->setUndoRedoEnabled(false);
+  cursor.insertText(BoxTextFromGbk(joined));
+  document()->setUndoRedoEnabled(true);
+  setTextCursor(cursor);
+  ensureCursorVisible();
+}
+
+QMimeData* GbkEditBox::createMimeDataFromSelection() const {
+  const std::string bytes = GbkFromBoxText(textCursor().selectedText());
+  auto* data = new QMimeData;
+  data->setData(kGbkMimeType, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  data->setText(ExternalTextFromGbk(bytes));
+  return data;
+}
+
+bool GbkEditBox::canInsertFromMimeData(const QMimeData* source) const {
+  return source->hasFormat(kGbkMimeType) || source->hasText();
+}
+
+void GbkEditBox::insertFromMimeData(const QMimeData* source) {
+  std::string bytes;
+  if (source->hasFormat(kGbkMimeType)) {
+    const QByteArray exact = source->data(kGbkMimeType);
+    bytes.assign(exact.constData(), static_cast<std::size_t>(exact.size()));
+  } else if (source->hasText()) {
+    bytes = GbkFromExternalText(source->text());
+  }
+  // A box holds no 0x00: a pasted text ends there, as any text does.
+  insertPlainText(BoxTextFromGbk(GbkText::FromOwned(std::move(bytes)).Bytes()));
+}
+
+void GbkEditBox::paintEvent(QPaintEvent* event) {
+  QPlainTextEdit::paintEvent(event);
+  PaintEscapeMarks();
+}
+
+// Bytes that have no character of their own (lone CR, lone LF, bytes that are
+// not code page 936) would otherwise be blank or a box: each gets a small
+// framed mark with its byte in hexadecimal. Only the visible blocks are looked at.
+void GbkEditBox::PaintEscapeMarks() {
+  QPainter painter(viewport());
+  QFont markFont = font();
+  markFont.setPixelSize(std::max(8, fontMetrics().height() / 2));
+  painter.setFont(markFont);
+  painter.setPen(QColor(0x80, 0x40, 0x00));
+  const QPointF offset = contentOffset();
+  const int bottom = viewport()->height();
+  for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+    const QRectF blockRect = blockBoundingGeometry(block).translated(offset);
+    if (blockRect.top() > bottom) break;
+    const QString text = block.text();
+    const QTextLayout* layout = block.layout();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const char16_t c = text.at(i).unicode();
+      if (!IsEscapedByte(c)) continue;
+      const QTextLine line = layout->lineForTextPosition(static_cast<int>(i));
+      if (!line.isValid()) continue;
+      const qreal left = line.cursorToX(static_cast<int>(i));
+      const qreal right = std::max(line.cursorToX(static_cast<int>(i + 1)), left + 12);
+      const QRectF mark(blockRect.left() + left, blockRect.top() + line.y(), right - left, line.height());
+      painter.fillRect(mark, QColor(0xFF, 0xF0, 0xC0));
+      painter.drawRect(mark.adjusted(0, 1, -1, -1));
+      painter.drawText(mark, Qt::AlignCenter, QString::number(c - 0xF700, 16).toUpper().rightJustified(2, u'0'));
+    }
+  }
+}
+
+void GbkEditBox::AcceptDroppedFiles(FilesDropped onFiles) {
+  onFilesDropped_ = std::move(onFiles);
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
+}
+
+bool GbkEditBox::AcceptsDrop(const QMimeData* data) const {
+  return onFilesDropped_ && (data->hasUrls() || data->hasText());
+}
+
+void GbkEditBox::dragEnterEvent(QDragEnterEvent* event) {
+  if (!AcceptsDrop(event->mimeData())) return event->ignore();
+  // Copy, never move: the drag source must not delete what was dropped.
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+}
+
+void GbkEditBox::dragMoveEvent(QDragMoveEvent* event) {
+  if (!AcceptsDrop(event->mimeData())) return event->ignore();
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+}
+
+void GbkEditBox::dropEvent(QDropEvent* event) {
+  if (!AcceptsDrop(event->mimeData())) return event->ignore();
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  // Dropped text is taken and changes nothing; files give their paths.
+  std::vector<GbkText> paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (!url.isLocalFile()) continue;
+    const QString path = url.toLocalFile();
+    paths.push_back(GbkText::FromOwned(EncodeGbk(
+        std::u16string_view(reinterpret_cast<const char16_t*>(path.utf16()), static_cast<std::size_t>(path.size())))));
+  }
+  if (!paths.empty()) onFilesDropped_(paths);
+}
+
+}  // namespace yanqi
