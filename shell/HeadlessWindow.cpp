@@ -4,6 +4,7 @@
 
 #include "shell/WindowDescription.h"
 #include "text/GbkCodec.h"
+#include "text/Slicing.h"
 
 namespace yanqi {
 
@@ -23,23 +24,23 @@ std::array<std::int32_t, kControlCount> HeadlessWindow::ClockPeriods() {
 
 GbkText HeadlessWindow::GetText(Control box) {
   Box& state = boxes_[IndexOf(box)];
-  if (!state.text) state.text = GbkText(state.bytes);
-  return *state.text;
+  if (!state.appended.empty()) {
+    GbkText appended = GbkText::FromOwned(std::move(state.appended));
+    state.text = state.text.Empty() ? appended : Concat(state.text, appended);
+    state.appended.clear();
+  }
+  return state.text;
 }
 
 void HeadlessWindow::SetText(Control box, const GbkText& text) {
   Box& state = boxes_[IndexOf(box)];
-  state.bytes.assign(text.Bytes());
   state.text = text;
+  state.appended.clear();
 }
 
 void HeadlessWindow::AppendText(Control box, std::span<const GbkText> texts) {
-  Box& state = boxes_[IndexOf(box)];
-  for (const GbkText& text : texts) {
-    if (text.Empty()) continue;
-    state.bytes.append(text.Bytes());
-    state.text.reset();
-  }
+  std::string& appended = boxes_[IndexOf(box)].appended;
+  for (const GbkText& text : texts) appended.append(text.Bytes());
 }
 
 void HeadlessWindow::SetCaption(Control label, const GbkText& caption) { captions_[IndexOf(label)] = caption; }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,11 +40,11 @@ class HeadlessWindow : public WindowModel {
   const std::vector<ShownMessage>& Messages() const { return messages_; }
 
  private:
-  // A box keeps its bytes in a growing buffer, so that many appends cost as
-  // much as one, and hands out a text made from it until it changes again.
+  // A box keeps its text and the bytes appended since it was last read, so
+  // that setting a text copies nothing and many appends cost as much as one.
   struct Box {
-    std::string bytes;
-    std::optional<GbkText> text;
+    GbkText text;
+    std::string appended;
   };
   std::array<Box, kControlCount> boxes_{};
   std::array<GbkText, kControlCount> captions_{};

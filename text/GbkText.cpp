@@ -57,4 +57,10 @@ void TextList::Set(std::int32_t number, GbkText text) {
   elements_[static_cast<std::size_t>(number) - 1] = std::move(text);
 }
 
+void TextList::Exchange(std::int32_t first, std::int32_t second) {
+  CheckNumber(first);
+  CheckNumber(second);
+  std::swap(elements_[static_cast<std::size_t>(first) - 1], elements_[static_cast<std::size_t>(second) - 1]);
+}
+
 }  // namespace yanqi

@@ -85,6 +85,8 @@ class TextList {
   std::int32_t Count() const { return static_cast<std::int32_t>(elements_.size()); }
   const GbkText& At(std::int32_t number) const;
   void Set(std::int32_t number, GbkText text);
+  // Exchanges two elements, as two Set calls would, without copying either.
+  void Exchange(std::int32_t first, std::int32_t second);
 
   // Zero-based access for loops that already know their bounds.
   const std::vector<GbkText>& Elements() const { return elements_; }

@@ -64,20 +64,39 @@ GbkText Substitute(const GbkText& text, const GbkText& find, const GbkText& repl
   return GbkText::FromOwned(std::move(result));
 }
 
-TextList SplitOn(const GbkText& text, const GbkText& delimiter) {
-  if (text.Empty()) return {};
-  if (delimiter.Empty()) return TextList({text});
+namespace {
+
+// Calls element(offset, length) for each element SplitOn makes, in order.
+template <typename Element>
+void ForEachSplitElement(const GbkText& text, const GbkText& delimiter, Element&& element) {
+  if (text.Empty()) return;
+  if (delimiter.Empty()) return element(0, text.Size());
   AlignedSearch search(text.Bytes(), delimiter.Bytes(), false);
-  std::vector<GbkText> elements;
   std::size_t elementStart = 0;
   for (;;) {
     const std::size_t found = search.FindFrom(elementStart);
     if (found == AlignedSearch::npos) break;
-    elements.push_back(text.Sub(elementStart, found - elementStart));
+    element(elementStart, found - elementStart);
     elementStart = found + delimiter.Size();
   }
-  if (elementStart < text.Size()) elements.push_back(text.Sub(elementStart, text.Size() - elementStart));
+  // A delimiter at the very end adds no empty last element.
+  if (elementStart < text.Size()) element(elementStart, text.Size() - elementStart);
+}
+
+}  // namespace
+
+TextList SplitOn(const GbkText& text, const GbkText& delimiter) {
+  std::vector<GbkText> elements;
+  ForEachSplitElement(text, delimiter, [&](std::size_t offset, std::size_t length) {
+    elements.push_back(text.Sub(offset, length));
+  });
   return TextList(std::move(elements));
+}
+
+std::int32_t CountSplitElements(const GbkText& text, const GbkText& delimiter) {
+  std::int32_t count = 0;
+  ForEachSplitElement(text, delimiter, [&](std::size_t, std::size_t) { ++count; });
+  return count;
 }
 
 GbkText TrimBoth(const GbkText& text) {

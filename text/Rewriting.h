@@ -22,6 +22,9 @@ GbkText Substitute(const GbkText& text, const GbkText& find, const GbkText& repl
 // text's storage.
 TextList SplitOn(const GbkText& text, const GbkText& delimiter);
 
+// SplitOn(text, delimiter).Count(), without making the elements.
+std::int32_t CountSplitElements(const GbkText& text, const GbkText& delimiter);
+
 // Without the blanks (space, A1 A1) at both ends; a lone lead byte at the end
 // is removed, the blanks before it remain.
 GbkText TrimBoth(const GbkText& text);

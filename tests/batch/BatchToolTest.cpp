@@ -84,6 +84,23 @@ TEST_F(BatchTool, BoxesComeFromFilesAndGoOutUnchanged) {
   EXPECT_EQ(converted.out, "中\n");
 }
 
+TEST_F(BatchTool, LineOperations) {
+  const std::string source = File("lines.txt", "a\r\nb\r\nc\r\nd\r\ne\r\n");
+  const Outcome shuffled = Run("--source '" + source + "' --tick-count 12345 ShuffleLines");
+  EXPECT_EQ(shuffled.exitCode, 0) << shuffled.err;
+  EXPECT_EQ(shuffled.out, "d\r\na\r\ne\r\nb\r\nc\r\n");
+  EXPECT_EQ(Run("--source '" + source + "' --tick-count 12345 ShuffleLines").out, shuffled.out);
+
+  const Outcome counted = Run("--source '" + source + "' --print messages CountLines CountLines");
+  EXPECT_EQ(counted.out, HexBytes("B1 E0 BC AD BF F2 C0 EF D2 BB B9 B2 A3 BA") + "5" + HexBytes("D0 D0") + "\n" +
+                             HexBytes("B1 E0 BC AD BF F2 C0 EF D2 BB B9 B2 A3 BA") + "5" + HexBytes("D0 D0") + "\n");
+
+  // Operations run in order on the same window.
+  const Outcome chained = Run("--source '" + File("dup.txt", "x\r\ny\r\nx") + "' RemoveDuplicateLines NumberLines"
+                              " RemoveDuplicateLines --print result");
+  EXPECT_EQ(chained.out, "x\r\ny\r\n1x\r\n2y\r\n3x\r\n");
+}
+
 TEST_F(BatchTool, ButtonStatesAndMessages) {
   const Outcome buttons = Run("--print buttons ClearBoxes");
   EXPECT_EQ(buttons.out, "Scramble=enabled Unscramble=enabled\n");

@@ -100,7 +100,9 @@ TEST(UnitWalkProperty, FastSearchesAgreeWithTheWalk) {
               GbkText(WalkingSubstitute(text, find, "<>", start, fold)))
         << context << " start " << start << " fold " << fold;
     if (!find.empty()) {
-      ASSERT_EQ(SplitOn(GbkText(text), GbkText(find)).Elements(), WalkingSplit(text, find)) << context;
+      const std::vector<GbkText> elements = WalkingSplit(text, find);
+      ASSERT_EQ(SplitOn(GbkText(text), GbkText(find)).Elements(), elements) << context;
+      ASSERT_EQ(CountSplitElements(GbkText(text), GbkText(find)), static_cast<std::int32_t>(elements.size()));
     }
   }
 }
