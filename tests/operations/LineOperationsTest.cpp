@@ -10,6 +10,7 @@
 #include "operations/LineTable.h"
 #include "shell/HeadlessWindow.h"
 #include "tests/TestBytes.h"
+#include "tests/shell/RecordingWindow.h"
 #include "text/GbkCodec.h"
 #include "text/Random.h"
 #include "text/Rewriting.h"
@@ -22,16 +23,6 @@ namespace {
 
 using test::Hex;
 using test::ShowBytes;
-
-// Records which boxes were replaced, in order.
-class RecordingWindow : public HeadlessWindow {
- public:
-  void SetText(Control box, const GbkText& text) override {
-    replaced.push_back(box);
-    HeadlessWindow::SetText(box, text);
-  }
-  std::vector<Control> replaced;
-};
 
 // Boxes before and after one click of an operation.
 struct BoxCase {
@@ -78,12 +69,8 @@ TEST(StripTrailingBreaks, RemovesOnlyTrailingPairsResultBoxFirst) {
       {"abc\r\r\n", "", "abc\r", ""},
       {Hex("D6 0D 0A"), "", Hex("D6"), ""},  // pairs are counted in bytes
   });
-  RecordingWindow window;
-  window.SetText(Control::编辑框1, "a\r\n");
-  window.SetText(Control::编辑框2, "b\r\n");
-  window.replaced.clear();
-  StripTrailingBreaks(window);
-  EXPECT_EQ(window.replaced, (std::vector<Control>{Control::编辑框2, Control::编辑框1}));
+  EXPECT_EQ(test::BoxesReplacedBy(StripTrailingBreaks, "a\r\n", "b\r\n"),
+            (std::vector<Control>{Control::编辑框2, Control::编辑框1}));
 }
 
 TEST(RemoveEmptyLines, CollapsesAndTrimsSourceBoxFirst) {
@@ -96,12 +83,8 @@ TEST(RemoveEmptyLines, CollapsesAndTrimsSourceBoxFirst) {
       {"\r\na\r\n\r\nb\r\n", "", "a\r\nb", ""},
       {Hex("D6 0D 0A 0D 0A 0D 0A"), "", Hex("D6 0D 0A 0D 0A"), ""},  // D6 takes the first CR
   });
-  RecordingWindow window;
-  window.SetText(Control::编辑框1, "a\r\n\r\nb");
-  window.SetText(Control::编辑框2, "c\r\n\r\nd");
-  window.replaced.clear();
-  RemoveEmptyLines(window);
-  EXPECT_EQ(window.replaced, (std::vector<Control>{Control::编辑框1, Control::编辑框2}));
+  EXPECT_EQ(test::BoxesReplacedBy(RemoveEmptyLines, "a\r\n\r\nb", "c\r\n\r\nd"),
+            (std::vector<Control>{Control::编辑框1, Control::编辑框2}));
 }
 
 // The removal step by step as the button's procedure states it.

@@ -9,31 +9,20 @@
 #include "shell/EventTable.h"
 #include "shell/HeadlessWindow.h"
 #include "text/GbkCodec.h"
+#include "tests/shell/RecordingWindow.h"
 #include "text/SystemClock.h"
 
 namespace yanqi {
 namespace {
 
-// Records the order in which boxes are set.
-class RecordingWindow : public HeadlessWindow {
- public:
-  void SetText(Control box, const GbkText& text) override {
-    setBoxes.push_back(box);
-    HeadlessWindow::SetText(box, text);
-  }
-  std::vector<Control> setBoxes;
-};
-
 TEST(ClearBoxes, EmptiesTheResultBoxThenTheSourceBox) {
-  RecordingWindow window;
+  EXPECT_EQ(test::BoxesReplacedBy(ClearBoxes, "source", "result"),
+            (std::vector<Control>{Control::编辑框2, Control::编辑框1}));
+  HeadlessWindow window;
   window.SetText(Control::编辑框1, "source");
-  window.SetText(Control::编辑框2, "result");
   window.SetText(Control::编辑框3, "find");
-  window.setBoxes.clear();
   ClearBoxes(window);
-  EXPECT_EQ(window.setBoxes, (std::vector<Control>{Control::编辑框2, Control::编辑框1}));
   EXPECT_EQ(window.GetText(Control::编辑框1), GbkText());
-  EXPECT_EQ(window.GetText(Control::编辑框2), GbkText());
   EXPECT_EQ(window.GetText(Control::编辑框3), GbkText("find"));
 }
 
