@@ -7,6 +7,7 @@
 #include "shell/HeadlessWindow.h"
 #include "text/GbkCodec.h"
 #include "text/Random.h"
+#include "text/Slicing.h"
 #include "text/SystemClock.h"
 
 namespace yanqi::batch {
@@ -31,15 +32,15 @@ void FixClocks(const BatchOptions& options) {
 }
 
 GbkText ReadBoxFile(const BoxFile& file, const BatchOptions& options) {
-  auto bytes = ReadFileBytes(file.path);
+  auto bytes = ReadFileBytes(file.path, FileAccess::MapWhenLarge);
   if (const auto* error = std::get_if<FileReadError>(&bytes)) {
     throw UsageError("cannot read '" + file.path + "': " + error->reason);
   }
-  std::string& content = std::get<std::string>(bytes);
+  const ByteBlock& content = std::get<ByteBlock>(bytes);
   // Positions and lengths of texts are 32-bit.
-  if (content.size() > 0x7FFFFFFFu) throw UsageError("cannot read '" + file.path + "': larger than 2 GiB");
-  if (options.encoding) content = ConvertToGbk(content, *options.encoding);
-  return GbkText::FromOwned(std::move(content));
+  if (content.Size() > 0x7FFFFFFFu) throw UsageError("cannot read '" + file.path + "': larger than 2 GiB");
+  if (options.encoding) return GbkText::FromOwned(ConvertToGbk(content.Bytes(), *options.encoding));
+  return BytesToText(content);
 }
 
 void RunOperations(HeadlessWindow& window, const BatchOptions& options) {
@@ -51,29 +52,29 @@ void RunOperations(HeadlessWindow& window, const BatchOptions& options) {
   }
 }
 
-std::string JoinMessages(const HeadlessWindow& window) {
+ByteBlock JoinMessages(const HeadlessWindow& window) {
   std::string joined;
   for (const ShownMessage& message : window.Messages()) {
     joined.append(message.text.Bytes());
     joined.push_back('\n');
   }
-  return joined;
+  return ByteBlock::FromOwned(std::move(joined));
 }
 
-std::string ButtonStates(const HeadlessWindow& window) {
+ByteBlock ButtonStates(const HeadlessWindow& window) {
   const auto state = [&](Control button) { return window.IsDisabled(button) ? "disabled" : "enabled"; };
-  return std::string("Scramble=") + state(Control::加密) + " Unscramble=" + state(Control::解密) + "\n";
+  return ByteBlock(std::string("Scramble=") + state(Control::加密) + " Unscramble=" + state(Control::解密) + "\n");
 }
 
-std::string PrintedBytes(HeadlessWindow& window, PrintTarget target) {
-  const auto box = [&](Control control) { return std::string(window.GetText(control).Bytes()); };
+// The printed control's bytes, shared with the window rather than copied.
+ByteBlock PrintedBytes(HeadlessWindow& window, PrintTarget target) {
   switch (target) {
-    case PrintTarget::Source: return box(Control::编辑框1);
-    case PrintTarget::Result: return box(Control::编辑框2);
-    case PrintTarget::Find: return box(Control::编辑框3);
-    case PrintTarget::Replacement: return box(Control::编辑框4);
-    case PrintTarget::Statistics: return std::string(window.Caption(Control::标签统计字数反馈).Bytes());
-    case PrintTarget::Clock: return std::string(window.Caption(Control::标签2).Bytes());
+    case PrintTarget::Source: return TextToBytes(window.GetText(Control::编辑框1));
+    case PrintTarget::Result: return TextToBytes(window.GetText(Control::编辑框2));
+    case PrintTarget::Find: return TextToBytes(window.GetText(Control::编辑框3));
+    case PrintTarget::Replacement: return TextToBytes(window.GetText(Control::编辑框4));
+    case PrintTarget::Statistics: return TextToBytes(window.Caption(Control::标签统计字数反馈));
+    case PrintTarget::Clock: return TextToBytes(window.Caption(Control::标签2));
     case PrintTarget::Messages: return JoinMessages(window);
     case PrintTarget::Buttons: return ButtonStates(window);
   }
@@ -82,11 +83,11 @@ std::string PrintedBytes(HeadlessWindow& window, PrintTarget target) {
 
 }  // namespace
 
-std::string ToOutputEncoding(std::string gbk, const BatchOptions& options) {
-  return options.encoding ? ConvertFromGbk(gbk, *options.encoding) : gbk;
+ByteBlock ToOutputEncoding(const ByteBlock& gbk, const BatchOptions& options) {
+  return options.encoding ? ByteBlock::FromOwned(ConvertFromGbk(gbk.Bytes(), *options.encoding)) : gbk;
 }
 
-std::string RunBatch(const BatchOptions& options) {
+ByteBlock RunBatch(const BatchOptions& options) {
   CheckEncodingIsKnown(options);
   FixClocks(options);
   HeadlessWindow window;

@@ -5,15 +5,16 @@
 #include <string>
 
 #include "batch/BatchOptions.h"
+#include "text/GbkText.h"
 
 namespace yanqi::batch {
 
 // Loads the boxes, runs the operations in order (skipping clicks on disabled
 // buttons) and returns what --print asks for, in the output encoding.
 // Throws UsageError for a file that cannot be read or an unknown encoding.
-std::string RunBatch(const BatchOptions& options);
+ByteBlock RunBatch(const BatchOptions& options);
 
 // The bytes of a text as the output encoding wants them.
-std::string ToOutputEncoding(std::string gbk, const BatchOptions& options);
+ByteBlock ToOutputEncoding(const ByteBlock& gbk, const BatchOptions& options);
 
 }  // namespace yanqi::batch

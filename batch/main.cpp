@@ -1,4 +1,5 @@
 // yanqi-batch: the operations of the window, run on files without a screen.
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 #include "text/FatalError.h"
+#include "text/Slicing.h"
 
 namespace {
 
@@ -18,7 +20,7 @@ constexpr int kUsageExitCode = 2;
 constexpr int kOutputFailedExitCode = 1;
 
 // One write loop instead of stdio, so that a 100 MB result leaves in large blocks.
-bool WriteAll(int fd, const std::string& bytes) {
+bool WriteAll(int fd, std::string_view bytes) {
   std::size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t count = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -37,6 +39,14 @@ int UsageFailure(const std::string& message) {
   return kUsageExitCode;
 }
 
+// Large input files are mapped rather than copied; one that another program
+// cuts short meanwhile makes its missing pages raise SIGBUS.
+void ReportInputChanged(int) {
+  static const char kMessage[] = "yanqi-batch: an input file was cut short while it was being read\n";
+  [[maybe_unused]] const ssize_t ignored = ::write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
+  ::_exit(kUsageExitCode);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,18 +61,22 @@ int main(int argc, char** argv) {
   }
   if (options.help) return WriteAll(STDOUT_FILENO, BatchUsage()) ? 0 : kOutputFailedExitCode;
 
+  struct sigaction inputChanged {};
+  inputChanged.sa_handler = ReportInputChanged;
+  ::sigaction(SIGBUS, &inputChanged, nullptr);
+
   SetFatalErrorHandler([&options](const FatalError& error) {
-    WriteAll(STDERR_FILENO, ToOutputEncoding(std::string(FatalErrorReport(error).Bytes()), options));
+    WriteAll(STDERR_FILENO, ToOutputEncoding(TextToBytes(FatalErrorReport(error)), options).Bytes());
     std::_Exit(kFatalExitCode);
   });
 
-  std::string output;
+  ByteBlock output;
   try {
     output = RunBatch(options);
   } catch (const UsageError& error) {
     return UsageFailure(error.what());
   }
-  if (!WriteAll(STDOUT_FILENO, output)) {
+  if (!WriteAll(STDOUT_FILENO, output.Bytes())) {
     const std::string line = std::string("yanqi-batch: cannot write standard output: ") + std::strerror(errno) + "\n";
     WriteAll(STDERR_FILENO, line);
     return kOutputFailedExitCode;

@@ -28,7 +28,7 @@ inline std::string GenerateBenchText(std::size_t targetBytes, std::uint32_t seed
     if (!earlier.empty() && pick(100) < 30) {
       line = earlier[pick(earlier.size())];
     } else if (pick(100) >= 4) {
-      const std::size_t pieces = 4 + pick(16);
+      const std::size_t pieces = 3 + pick(14);
       for (std::size_t i = 0; i < pieces; ++i) {
         const std::size_t kind = pick(10);
         if (kind < 7) {

@@ -22,6 +22,9 @@ void Run(benchmark::State& state, auto&& body) {
 }
 
 void SplitLines(benchmark::State& state) { Run(state, [](const GbkText& t) { return SplitOn(t, "\r\n").Count(); }); }
+void CountLines(benchmark::State& state) {
+  Run(state, [](const GbkText& t) { return CountSplitElements(t, "\r\n"); });
+}
 void SubstituteBreaks(benchmark::State& state) {
   Run(state, [](const GbkText& t) { return Substitute(t, "\r\n\r\n", "\r\n", std::nullopt, std::nullopt, true); });
 }
@@ -39,6 +42,7 @@ void Encode(benchmark::State& state) {
 }
 
 BENCHMARK(SplitLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(CountLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(SubstituteBreaks)->Unit(benchmark::kMillisecond);
 BENCHMARK(IndexOfMissing)->Unit(benchmark::kMillisecond);
 BENCHMARK(StripSpaces)->Unit(benchmark::kMillisecond);

@@ -4,13 +4,21 @@
 #include <string>
 #include <variant>
 
+#include "text/GbkText.h"
+
 namespace yanqi {
 
 struct FileReadError {
-  std::string reason;  // for the user: "no such file", "is a folder", ...
+  std::string reason;  // for the user: "No such file or directory", "is a folder", ...
+};
+
+enum class FileAccess {
+  Copy,          // read into memory of the program's own
+  MapWhenLarge,  // large regular files are mapped, not copied: much faster, but a
+                 // file cut short while in use raises SIGBUS, which the caller handles
 };
 
 // The file's bytes; "-" reads standard input to its end.
-std::variant<std::string, FileReadError> ReadFileBytes(const std::string& path);
+std::variant<ByteBlock, FileReadError> ReadFileBytes(const std::string& path, FileAccess access = FileAccess::Copy);
 
 }  // namespace yanqi

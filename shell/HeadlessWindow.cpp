@@ -1,10 +1,10 @@
 #include "shell/HeadlessWindow.h"
 
 #include <algorithm>
+#include <string>
 
 #include "shell/WindowDescription.h"
 #include "text/GbkCodec.h"
-#include "text/Slicing.h"
 
 namespace yanqi {
 
@@ -25,8 +25,17 @@ std::array<std::int32_t, kControlCount> HeadlessWindow::ClockPeriods() {
 GbkText HeadlessWindow::GetText(Control box) {
   Box& state = boxes_[IndexOf(box)];
   if (!state.appended.empty()) {
-    GbkText appended = GbkText::FromOwned(std::move(state.appended));
-    state.text = state.text.Empty() ? appended : Concat(state.text, appended);
+    if (state.text.Empty() && state.appended.size() == 1) {
+      state.text = state.appended.front();
+    } else {
+      std::size_t total = state.text.Size();
+      for (const GbkText& text : state.appended) total += text.Size();
+      std::string joined;
+      joined.reserve(total);
+      joined.append(state.text.Bytes());
+      for (const GbkText& text : state.appended) joined.append(text.Bytes());
+      state.text = GbkText::FromOwned(std::move(joined));
+    }
     state.appended.clear();
   }
   return state.text;
@@ -39,8 +48,10 @@ void HeadlessWindow::SetText(Control box, const GbkText& text) {
 }
 
 void HeadlessWindow::AppendText(Control box, std::span<const GbkText> texts) {
-  std::string& appended = boxes_[IndexOf(box)].appended;
-  for (const GbkText& text : texts) appended.append(text.Bytes());
+  std::vector<GbkText>& appended = boxes_[IndexOf(box)].appended;
+  for (const GbkText& text : texts) {
+    if (!text.Empty()) appended.push_back(text);
+  }
 }
 
 void HeadlessWindow::SetCaption(Control label, const GbkText& caption) { captions_[IndexOf(label)] = caption; }

@@ -40,11 +40,12 @@ class HeadlessWindow : public WindowModel {
   const std::vector<ShownMessage>& Messages() const { return messages_; }
 
  private:
-  // A box keeps its text and the bytes appended since it was last read, so
-  // that setting a text copies nothing and many appends cost as much as one.
+  // A box keeps its text and the texts appended since it was last read, so
+  // that setting or appending a text copies nothing and the box is joined
+  // once, when it is read.
   struct Box {
     GbkText text;
-    std::string appended;
+    std::vector<GbkText> appended;
   };
   std::array<Box, kControlCount> boxes_{};
   std::array<GbkText, kControlCount> captions_{};

@@ -13,9 +13,9 @@ std::string Folded(std::string_view bytes) {
   return folded;
 }
 
-// Short needles (a line break, say) are found fastest by memchr on their first
-// byte; their check costs a few bytes, so the scan stays linear. Longer ones
-// go to memmem, whose two-way search is linear whatever the needle.
+// Short needles are found fastest by memchr on their first byte; their check
+// costs a few bytes, so the scan stays linear. Longer ones go to memmem, whose
+// two-way search is linear whatever the needle.
 constexpr std::size_t kShortNeedle = 8;
 
 std::size_t RawFind(std::string_view haystack, std::string_view needle, std::size_t from) {
@@ -36,22 +36,35 @@ std::size_t RawFind(std::string_view haystack, std::string_view needle, std::siz
   return AlignedSearch::npos;
 }
 
+bool MatchesAt(std::string_view haystack, std::size_t at, std::string_view needle) {
+  if (needle.size() > haystack.size() - at) return false;
+  // The second byte first: a line break is settled without a call.
+  if (needle.size() == 1) return true;
+  if (haystack[at + 1] != needle[1]) return false;
+  return needle.size() == 2 || std::memcmp(haystack.data() + at + 2, needle.data() + 2, needle.size() - 2) == 0;
+}
+
 }  // namespace
 
 AlignedSearch::AlignedSearch(std::string_view haystack, std::string_view needle, bool foldCase)
-    : haystack_(haystack), needle_(needle) {
+    : haystack_(haystack), needle_(needle), searchedHaystack_(haystack), searchedNeedle_(needle) {
   if (foldCase) {
     foldedHaystack_ = Folded(haystack);
     foldedNeedle_ = Folded(needle);
     searchedHaystack_ = foldedHaystack_;
     searchedNeedle_ = foldedNeedle_;
-  } else {
-    searchedHaystack_ = haystack;
-    searchedNeedle_ = needle;
+    return;
   }
+  scansBlocks_ = !needle.empty() && !unit::StartsTwoByteUnit(needle[0]);
+  scanCarriesOn_ = scansBlocks_ && unit::WalkTo(needle, 0, needle.size()) == needle.size();
 }
 
 std::size_t AlignedSearch::FindFrom(std::size_t boundary) {
+  return scansBlocks_ ? FindByScanningBlocks(boundary) : FindByWalking(boundary);
+}
+
+// Raw occurrences, each checked against the walk from the last boundary.
+std::size_t AlignedSearch::FindByWalking(std::size_t boundary) {
   std::size_t walk = boundary;
   for (;;) {
     const std::size_t candidate = RawFind(searchedHaystack_, searchedNeedle_, walk);
@@ -61,6 +74,62 @@ std::size_t AlignedSearch::FindFrom(std::size_t boundary) {
     // The occurrence starts on the second byte of a unit; the walk now stands
     // on the boundary right after it.
   }
+}
+
+// The needle's first byte where it starts a unit, 64 bytes at a time; only
+// those places are compared, and no walk is needed. The scan's state lives in
+// locals while it runs, so that the loop keeps it in registers.
+std::size_t AlignedSearch::FindByScanningBlocks(std::size_t boundary) {
+  const std::size_t size = haystack_.size();
+  if (boundary >= size) return npos;
+  if (!scanStarted_ || !scanCarriesOn_ || boundary < blockStart_) StartScan(boundary);
+  const char* const data = haystack_.data();
+  const char first = needle_[0];
+  std::size_t blockStart = blockStart_;
+  std::uint64_t starts = blockStarts_;
+  unit::OddRunEnds oddRunEnds = oddRunEnds_;
+  std::size_t found = npos;
+  for (;;) {
+    if (boundary > blockStart) {  // places before the boundary were passed over already
+      const std::size_t skipped = boundary - blockStart;
+      starts &= skipped >= 64 ? 0 : ~std::uint64_t{0} << skipped;
+    }
+    for (; starts != 0; starts &= starts - 1) {
+      const std::size_t candidate = blockStart + static_cast<std::size_t>(__builtin_ctzll(starts));
+      if (MatchesAt(haystack_, candidate, needle_)) {
+        found = candidate;
+        starts &= starts - 1;
+        break;
+      }
+    }
+    if (found != npos) break;
+    blockStart += 64;
+    if (blockStart >= size) break;
+    const unit::BlockMasks masks = size - blockStart >= 64 ? unit::LoadBlockMasks(data + blockStart, first)
+                                                           : LoadTailMasks(blockStart);
+    starts = masks.equal & ~oddRunEnds.Next(masks.high);
+  }
+  blockStart_ = blockStart;
+  blockStarts_ = starts;
+  oddRunEnds_ = oddRunEnds;
+  return found;
+}
+
+void AlignedSearch::StartScan(std::size_t boundary) {
+  scanStarted_ = true;
+  oddRunEnds_ = unit::OddRunEnds();
+  blockStart_ = boundary;
+  const unit::BlockMasks masks = haystack_.size() - boundary >= 64
+                                     ? unit::LoadBlockMasks(haystack_.data() + boundary, needle_[0])
+                                     : LoadTailMasks(boundary);
+  blockStarts_ = masks.equal & ~oddRunEnds_.Next(masks.high);
+}
+
+// The last, short block, padded with bytes that match nothing.
+unit::BlockMasks AlignedSearch::LoadTailMasks(std::size_t blockStart) const {
+  char padded[64] = {};
+  std::memcpy(padded, haystack_.data() + blockStart, haystack_.size() - blockStart);
+  return unit::LoadBlockMasks(padded, needle_[0]);
 }
 
 }  // namespace yanqi

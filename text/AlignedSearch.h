@@ -1,7 +1,7 @@
 // Finds a needle in a haystack where it begins on a unit boundary of the walk
-// that starts at the first boundary asked for. The raw occurrences come from
-// memmem (linear in the worst case), and the walk only advances, so a whole
-// scan costs one pass over the haystack whatever the needle.
+// that starts at the first boundary asked for. Searches from successive
+// boundaries (each the end of the previous match) make one pass over the
+// haystack, whatever the needle.
 #pragma once
 
 #include <algorithm>
@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "text/BoundaryScan.h"
 
 namespace yanqi {
 
@@ -32,12 +34,29 @@ class AlignedSearch {
   std::size_t FindFrom(std::size_t boundary);
 
  private:
+  std::size_t FindByWalking(std::size_t boundary);
+  std::size_t FindByScanningBlocks(std::size_t boundary);
+  void StartScan(std::size_t boundary);
+  unit::BlockMasks LoadTailMasks(std::size_t blockStart) const;
+
   std::string_view haystack_;
   std::string_view needle_;
+  // Folded copies, for a search that ignores case.
   std::string foldedHaystack_;
   std::string foldedNeedle_;
   std::string_view searchedHaystack_;
   std::string_view searchedNeedle_;
+
+  // The block scan serves needles that start with a byte below 0x80. When the
+  // needle also ends on a unit boundary of its own (every ASCII needle does),
+  // the boundaries after a match are those of the plain walk, so the scan
+  // carries on where it stopped instead of starting again.
+  bool scansBlocks_ = false;
+  bool scanCarriesOn_ = false;
+  bool scanStarted_ = false;
+  std::size_t blockStart_ = 0;
+  std::uint64_t blockStarts_ = 0;  // places in the block where the needle's first byte starts a unit
+  unit::OddRunEnds oddRunEnds_;
 };
 
 }  // namespace yanqi

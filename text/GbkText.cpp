@@ -10,15 +10,20 @@ namespace yanqi {
 
 SharedBytes::SharedBytes(std::string&& owned) {
   if (owned.empty()) return;  // the empty value owns no storage
-  storage_ = std::make_shared<const std::string>(std::move(owned));
-  view_ = *storage_;
+  auto storage = std::make_shared<const std::string>(std::move(owned));
+  view_ = *storage;
+  owner_ = std::move(storage);
+}
+
+SharedBytes::SharedBytes(std::shared_ptr<const void> owner, std::string_view bytes) : view_(bytes) {
+  if (!bytes.empty()) owner_ = std::move(owner);
 }
 
 SharedBytes SharedBytes::Sub(std::size_t offset, std::size_t count) const {
   assert(offset <= view_.size() && count <= view_.size() - offset);
   SharedBytes piece;
   if (count == 0) return piece;
-  piece.storage_ = storage_;
+  piece.owner_ = owner_;
   piece.view_ = view_.substr(offset, count);
   return piece;
 }
@@ -36,6 +41,10 @@ GbkText::GbkText(std::string_view bytes)
 GbkText GbkText::FromOwned(std::string&& bytes) {
   bytes.resize(LengthBeforeZero(bytes));
   return GbkText(SharedBytes(std::move(bytes)));
+}
+
+GbkText GbkText::FromShared(const SharedBytes& bytes) {
+  return GbkText(bytes.Sub(0, LengthBeforeZero(bytes.View())));
 }
 
 GbkText GbkText::Sub(std::size_t offset, std::size_t count) const {

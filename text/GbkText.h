@@ -16,11 +16,13 @@
 
 namespace yanqi {
 
-// Immutable bytes shared between all values cut from the same buffer.
+// Immutable bytes shared between all values cut from the same buffer. The
+// owner keeps the buffer alive: a string, a block read from a file, ...
 class SharedBytes {
  public:
   SharedBytes() = default;
   explicit SharedBytes(std::string&& owned);
+  SharedBytes(std::shared_ptr<const void> owner, std::string_view bytes);
 
   std::string_view View() const { return view_; }
   std::size_t Size() const { return view_.size(); }
@@ -29,7 +31,7 @@ class SharedBytes {
   SharedBytes Sub(std::size_t offset, std::size_t count) const;
 
  private:
-  std::shared_ptr<const std::string> storage_;
+  std::shared_ptr<const void> owner_;
   std::string_view view_;
 };
 
@@ -43,8 +45,11 @@ class GbkText {
   GbkText(const char* bytes) : GbkText(std::string_view(bytes)) {}  // NOLINT
   // Takes the string over, cut at its first 0x00 byte.
   static GbkText FromOwned(std::string&& bytes);
+  // The shared bytes up to their first 0x00, without a copy.
+  static GbkText FromShared(const SharedBytes& bytes);
 
   std::string_view Bytes() const { return bytes_.View(); }
+  const SharedBytes& Shared() const { return bytes_; }
   std::size_t Size() const { return bytes_.Size(); }
   bool Empty() const { return bytes_.Empty(); }
   // The bytes [offset, offset + count) as a text sharing this one's storage.
@@ -62,16 +67,17 @@ class ByteBlock {
  public:
   ByteBlock() = default;
   explicit ByteBlock(std::string_view bytes) : bytes_(std::string(bytes)) {}
+  explicit ByteBlock(SharedBytes bytes) : bytes_(std::move(bytes)) {}
   static ByteBlock FromOwned(std::string&& bytes) { return ByteBlock(SharedBytes(std::move(bytes))); }
 
   std::string_view Bytes() const { return bytes_.View(); }
+  const SharedBytes& Shared() const { return bytes_; }
   std::size_t Size() const { return bytes_.Size(); }
   bool Empty() const { return bytes_.Empty(); }
 
   friend bool operator==(const ByteBlock& a, const ByteBlock& b) { return a.Bytes() == b.Bytes(); }
 
  private:
-  explicit ByteBlock(SharedBytes bytes) : bytes_(std::move(bytes)) {}
   SharedBytes bytes_;
 };
 

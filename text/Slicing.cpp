@@ -64,12 +64,12 @@ std::int32_t CompareText(const GbkText& a, const GbkText& b) {
   return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
-ByteBlock TextToBytes(const GbkText& text) { return ByteBlock(text.Bytes()); }
+ByteBlock TextToBytes(const GbkText& text) { return ByteBlock(text.Shared()); }
 
 ByteBlock ByteToBytes(std::int32_t byteValue) {
   return ByteBlock(std::string(1, static_cast<char>(byteValue & 0xFF)));
 }
 
-GbkText BytesToText(const ByteBlock& block) { return GbkText(block.Bytes()); }
+GbkText BytesToText(const ByteBlock& block) { return GbkText::FromShared(block.Shared()); }
 
 }  // namespace yanqi
