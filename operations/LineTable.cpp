@@ -47,8 +47,25 @@ std::size_t LineTable::FindSlot(std::string_view bytes, std::uint64_t hash) cons
   }
 }
 
-bool LineTable::Add(const GbkText& text) {
-  const std::uint64_t hash = HashBytes(text.Bytes());
+bool LineTable::Add(const GbkText& text) { return Add(text, HashBytes(text.Bytes())); }
+
+void LineTable::AddAll(std::span<const GbkText> texts) {
+  constexpr std::size_t kAhead = 16;
+  std::uint64_t hashes[kAhead];
+  const std::size_t count = texts.size();
+  for (std::size_t i = 0; i < std::min(kAhead, count); ++i) hashes[i] = HashBytes(texts[i].Bytes());
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t ahead = i + kAhead;
+    const std::uint64_t hash = hashes[i % kAhead];
+    if (ahead < count) {
+      hashes[ahead % kAhead] = HashBytes(texts[ahead].Bytes());
+      __builtin_prefetch(&slots_[hashes[ahead % kAhead] & (slots_.size() - 1)]);
+    }
+    Add(texts[i], hash);
+  }
+}
+
+bool LineTable::Add(const GbkText& text, std::uint64_t hash) {
   const std::size_t at = FindSlot(text.Bytes(), hash);
   if (slots_[at].keyNumber != 0) return false;
   keys_.push_back(text);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "text/GbkText.h"
@@ -19,6 +20,10 @@ class LineTable {
   // true when it was stored.
   bool Add(const GbkText& text);
 
+  // Add for each text in order. On long lists the index's memory is asked for
+  // a few texts ahead, so that waiting for it overlaps with the work.
+  void AddAll(std::span<const GbkText> texts);
+
   // The stored texts in the order they were first added.
   const std::vector<GbkText>& Keys() const { return keys_; }
 
@@ -28,6 +33,7 @@ class LineTable {
     std::uint32_t hashTag = 0;    // high bits of the hash, checked before the bytes
   };
 
+  bool Add(const GbkText& text, std::uint64_t hash);
   void Grow();
   std::size_t FindSlot(std::string_view bytes, std::uint64_t hash) const;
 

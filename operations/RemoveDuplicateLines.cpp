@@ -7,7 +7,7 @@ namespace yanqi {
 void RemoveDuplicateLines(WindowModel& window) {
   const TextList lines = LinesOf(window.GetText(Control::编辑框1));
   LineTable table(lines.Elements().size());
-  for (const GbkText& line : lines.Elements()) table.Add(line);
+  table.AddAll(lines.Elements());
   AppendLines(window, Control::编辑框2, table.Keys());
 }
 
