@@ -77,18 +77,20 @@ std::size_t AlignedSearch::FindByWalking(std::size_t boundary) {
 }
 
 // The needle's first byte where it starts a unit, 64 bytes at a time; only
-// those places are compared, and no walk is needed. The scan's state lives in
-// locals while it runs, so that the loop keeps it in registers.
-std::size_t AlignedSearch::FindByScanningBlocks(std::size_t boundary) {
+// those places are compared, and no walk is needed. Each match goes to
+// onMatch, which gives the boundary to go on from, or npos to stop there.
+// The scan's state lives in locals while it runs, so that the loop keeps it
+// in registers.
+template <typename OnMatch>
+void AlignedSearch::ScanBlocks(std::size_t boundary, OnMatch&& onMatch) {
   const std::size_t size = haystack_.size();
-  if (boundary >= size) return npos;
+  if (boundary >= size) return;
   if (!scanStarted_ || !scanCarriesOn_ || boundary < blockStart_) StartScan(boundary);
   const char* const data = haystack_.data();
   const char first = needle_[0];
   std::size_t blockStart = blockStart_;
   std::uint64_t starts = blockStarts_;
   unit::OddRunEnds oddRunEnds = oddRunEnds_;
-  std::size_t found = npos;
   for (;;) {
     if (boundary > blockStart) {  // places before the boundary were passed over already
       const std::size_t skipped = boundary - blockStart;
@@ -96,13 +98,14 @@ std::size_t AlignedSearch::FindByScanningBlocks(std::size_t boundary) {
     }
     for (; starts != 0; starts &= starts - 1) {
       const std::size_t candidate = blockStart + static_cast<std::size_t>(__builtin_ctzll(starts));
-      if (MatchesAt(haystack_, candidate, needle_)) {
-        found = candidate;
+      if (candidate < boundary || !MatchesAt(haystack_, candidate, needle_)) continue;
+      boundary = onMatch(candidate);
+      if (boundary == npos) {
         starts &= starts - 1;
         break;
       }
     }
-    if (found != npos) break;
+    if (boundary == npos) break;
     blockStart += 64;
     if (blockStart >= size) break;
     const unit::BlockMasks masks = size - blockStart >= 64 ? unit::LoadBlockMasks(data + blockStart, first)
@@ -112,7 +115,31 @@ std::size_t AlignedSearch::FindByScanningBlocks(std::size_t boundary) {
   blockStart_ = blockStart;
   blockStarts_ = starts;
   oddRunEnds_ = oddRunEnds;
+}
+
+std::size_t AlignedSearch::FindByScanningBlocks(std::size_t boundary) {
+  std::size_t found = npos;
+  ScanBlocks(boundary, [&found](std::size_t match) {
+    found = match;
+    return npos;
+  });
   return found;
+}
+
+std::size_t AlignedSearch::CountFrom(std::size_t boundary, std::size_t* lastMatchEnd) {
+  std::size_t count = 0;
+  std::size_t end = boundary;
+  const auto countMatch = [&](std::size_t match) {
+    ++count;
+    return end = match + needle_.size();
+  };
+  if (scansBlocks_ && scanCarriesOn_) {
+    ScanBlocks(boundary, countMatch);
+  } else {
+    for (std::size_t match; (match = FindFrom(end)) != npos;) countMatch(match);
+  }
+  if (lastMatchEnd) *lastMatchEnd = end;
+  return count;
 }
 
 void AlignedSearch::StartScan(std::size_t boundary) {

@@ -33,9 +33,16 @@ class AlignedSearch {
   // search returned plus the needle's length). npos when there is none.
   std::size_t FindFrom(std::size_t boundary);
 
+  // The number of matches FindFrom would give one after another from
+  // `boundary`, each search going on from the end of the last match; the end
+  // of the last match (or `boundary`) goes to lastMatchEnd.
+  std::size_t CountFrom(std::size_t boundary, std::size_t* lastMatchEnd);
+
  private:
   std::size_t FindByWalking(std::size_t boundary);
   std::size_t FindByScanningBlocks(std::size_t boundary);
+  template <typename OnMatch>
+  void ScanBlocks(std::size_t boundary, OnMatch&& onMatch);
   void StartScan(std::size_t boundary);
   unit::BlockMasks LoadTailMasks(std::size_t blockStart) const;
 

@@ -94,9 +94,12 @@ TextList SplitOn(const GbkText& text, const GbkText& delimiter) {
 }
 
 std::int32_t CountSplitElements(const GbkText& text, const GbkText& delimiter) {
-  std::int32_t count = 0;
-  ForEachSplitElement(text, delimiter, [&](std::size_t, std::size_t) { ++count; });
-  return count;
+  if (text.Empty()) return 0;
+  if (delimiter.Empty()) return 1;
+  // One element before each delimiter, and the rest when it is not empty.
+  std::size_t restStart = 0;
+  const std::size_t delimiters = AlignedSearch(text.Bytes(), delimiter.Bytes(), false).CountFrom(0, &restStart);
+  return static_cast<std::int32_t>(delimiters + (restStart < text.Size() ? 1 : 0));
 }
 
 GbkText TrimBoth(const GbkText& text) {
