@@ -45,7 +45,7 @@ BatchOptions ParseBatchOptions(const std::vector<std::string>& arguments) {
       continue;
     }
     if (argument.size() < 2 || argument[0] != '-') {
-      if (!FindOperation(argument)) throw UsageError("unknown operation '" + argument + "'");
+      if (!FindBatchOperation(argument)) throw UsageError("unknown operation '" + argument + "'");
       options.operations.push_back(argument);
       continue;
     }
@@ -86,6 +86,7 @@ std::string BatchUsage() {
   std::string operations;
   std::size_t lineLength = 0;
   for (const EventBinding& binding : EventTable()) {
+    if (!binding.inBatch) continue;
     if (lineLength + binding.operation.size() > 90) {
       operations += "\n           ";
       lineLength = 0;

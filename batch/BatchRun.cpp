@@ -32,7 +32,7 @@ void FixClocks(const BatchOptions& options) {
 }
 
 GbkText ReadBoxFile(const BoxFile& file, const BatchOptions& options) {
-  auto bytes = ReadFileBytes(file.path, FileAccess::MapWhenLarge);
+  auto bytes = file.path == "-" ? ReadStandardInput() : ReadWholeFile(file.path, FileAccess::MapWhenLarge);
   if (const auto* error = std::get_if<FileReadError>(&bytes)) {
     throw UsageError("cannot read '" + file.path + "': " + error->reason);
   }
@@ -45,7 +45,7 @@ GbkText ReadBoxFile(const BoxFile& file, const BatchOptions& options) {
 
 void RunOperations(HeadlessWindow& window, const BatchOptions& options) {
   for (const std::string& name : options.operations) {
-    const std::optional<EventBinding> binding = FindOperation(name);
+    const std::optional<EventBinding> binding = FindBatchOperation(name);
     // A click on a disabled button delivers nothing.
     if (binding->event == Event::Click && window.IsDisabled(binding->control)) continue;
     binding->run(window);

@@ -5,6 +5,7 @@
 #include "operations/LineOperations.h"
 #include "shell/BoxActions.h"
 #include "shell/Clock.h"
+#include "shell/FileActions.h"
 
 namespace yanqi {
 namespace {
@@ -13,15 +14,22 @@ using C = Control;
 
 // In the order of yanqi-batch's list of operations.
 constexpr std::array kBindings = {
-    EventBinding{C::_行数, Event::Click, "CountLines", CountLines},
-    EventBinding{C::_去尾部行, Event::Click, "StripTrailingBreaks", StripTrailingBreaks},
-    EventBinding{C::_去空行, Event::Click, "RemoveEmptyLines", RemoveEmptyLines},
-    EventBinding{C::_序号, Event::Click, "NumberLines", NumberLines},
-    EventBinding{C::_生成序号, Event::Click, "AppendSequence", AppendSequence},
-    EventBinding{C::_打乱段落, Event::Click, "ShuffleLines", ShuffleLines},
-    EventBinding{C::_除重复文本, Event::Click, "RemoveDuplicateLines", RemoveDuplicateLines},
-    EventBinding{C::_清空, Event::Click, "ClearBoxes", ClearBoxes},
-    EventBinding{C::时钟1, Event::Periodic, "RefreshClock", RefreshClock},
+    EventBinding{C::_行数, Event::Click, "CountLines", CountLines, true},
+    EventBinding{C::_去尾部行, Event::Click, "StripTrailingBreaks", StripTrailingBreaks, true},
+    EventBinding{C::_去空行, Event::Click, "RemoveEmptyLines", RemoveEmptyLines, true},
+    EventBinding{C::_序号, Event::Click, "NumberLines", NumberLines, true},
+    EventBinding{C::_生成序号, Event::Click, "AppendSequence", AppendSequence, true},
+    EventBinding{C::_打乱段落, Event::Click, "ShuffleLines", ShuffleLines, true},
+    EventBinding{C::_除重复文本, Event::Click, "RemoveDuplicateLines", RemoveDuplicateLines, true},
+    EventBinding{C::_按钮读取, Event::Click, "ReadDocument", ReadDocument, true},
+    EventBinding{C::_清空, Event::Click, "ClearBoxes", ClearBoxes, true},
+    EventBinding{C::_打开文件, Event::Click, "OpenDocument", OpenDocument, false},
+    EventBinding{C::_保存, Event::Click, "SaveResult", SaveResult, false},
+    EventBinding{C::_复制, Event::Click, "CopyResult", CopyResult, false},
+    EventBinding{C::_粘贴, Event::Click, "PasteSource", PasteSource, false},
+    EventBinding{C::_打开文档目录, Event::Click, "OpenDocumentFolder", OpenDocumentFolder, false},
+    EventBinding{C::朗读文本, Event::Click, "StartReader", StartReader, false},
+    EventBinding{C::时钟1, Event::Periodic, "RefreshClock", RefreshClock, true},
 };
 
 }  // namespace
@@ -33,6 +41,11 @@ std::optional<EventBinding> FindOperation(std::string_view name) {
     if (binding.operation == name) return binding;
   }
   return std::nullopt;
+}
+
+std::optional<EventBinding> FindBatchOperation(std::string_view name) {
+  const std::optional<EventBinding> binding = FindOperation(name);
+  return binding && binding->inBatch ? binding : std::nullopt;
 }
 
 }  // namespace yanqi

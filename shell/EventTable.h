@@ -20,11 +20,15 @@ struct EventBinding {
   Event event;
   std::string_view operation;  // the operation's name, as yanqi-batch takes it
   Operation run;
+  bool inBatch;  // whether yanqi-batch offers it (not the dialogs, clipboard and launchers)
 };
 
 std::span<const EventBinding> EventTable();
 
 // The binding of the named operation, or nothing when no event runs it.
 std::optional<EventBinding> FindOperation(std::string_view name);
+
+// The same for the operations yanqi-batch offers.
+std::optional<EventBinding> FindBatchOperation(std::string_view name);
 
 }  // namespace yanqi

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <cstdlib>
 #include <memory>
 
 namespace yanqi {
@@ -75,28 +76,15 @@ std::variant<ByteBlock, FileReadError> MapFile(int fd, std::size_t size) {
   return ByteBlock(SharedBytes(std::move(owner), std::string_view(static_cast<const char*>(mapped), size)));
 }
 
-}  // namespace
-
-std::variant<ByteBlock, FileReadError> ReadFileBytes(const std::string& path, FileAccess access) {
-  const bool standardInput = path == "-";
-  FileDescriptor file(standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC), !standardInput);
-  if (file.Get() < 0) return ErrorFromErrno();
-
-  struct stat status {};
-  if (::fstat(file.Get(), &status) != 0) return ErrorFromErrno();
-  if (S_ISDIR(status.st_mode)) return FileReadError{"is a folder"};
-  if (access == FileAccess::MapWhenLarge && S_ISREG(status.st_mode) &&
-      static_cast<std::size_t>(status.st_size) >= kMapFrom) {
-    return MapFile(file.Get(), static_cast<std::size_t>(status.st_size));
-  }
-
-  // A regular file is read into a buffer of its size (plus one byte, to see
-  // that it did not grow meanwhile); pipes grow the buffer as they go.
+// Reads the descriptor to its end: regular files into a buffer of their size
+// (plus one byte, to see that they did not grow meanwhile), pipes into a
+// buffer that grows as they go.
+std::variant<ByteBlock, FileReadError> ReadAll(int fd, const struct stat& status) {
   ReadBuffer buffer;
   buffer.Reserve(S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : std::size_t{1} << 16);
   for (;;) {
     if (buffer.Room() == 0) buffer.Reserve(buffer.Capacity() * 2);
-    const ssize_t got = ::read(file.Get(), buffer.End(), buffer.Room());
+    const ssize_t got = ::read(fd, buffer.End(), buffer.Room());
     if (got < 0) {
       if (errno == EINTR) continue;
       return ErrorFromErrno();
@@ -105,6 +93,93 @@ std::variant<ByteBlock, FileReadError> ReadFileBytes(const std::string& path, Fi
     buffer.Filled(static_cast<std::size_t>(got));
   }
   return std::move(buffer).Finish();
+}
+
+}  // namespace
+
+std::variant<ByteBlock, FileReadError> ReadWholeFile(const std::string& path, FileAccess access) {
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC), true);
+  if (file.Get() < 0) return ErrorFromErrno();
+  struct stat status {};
+  if (::fstat(file.Get(), &status) != 0) return ErrorFromErrno();
+  if (S_ISDIR(status.st_mode)) return FileReadError{"is a folder"};
+  if (access == FileAccess::MapWhenLarge && S_ISREG(status.st_mode) &&
+      static_cast<std::size_t>(status.st_size) >= kMapFrom) {
+    return MapFile(file.Get(), static_cast<std::size_t>(status.st_size));
+  }
+  return ReadAll(file.Get(), status);
+}
+
+std::variant<ByteBlock, FileReadError> ReadStandardInput() {
+  struct stat status {};
+  if (::fstat(STDIN_FILENO, &status) != 0) return ErrorFromErrno();
+  if (S_ISDIR(status.st_mode)) return FileReadError{"is a folder"};
+  return ReadAll(STDIN_FILENO, status);
+}
+
+namespace {
+
+bool WriteBlocks(int fd, std::span<const ByteBlock> blocks) {
+  for (const ByteBlock& block : blocks) {
+    std::string_view rest = block.Bytes();
+    while (!rest.empty()) {
+      const ssize_t written = ::write(fd, rest.data(), rest.size());
+      if (written < 0) {
+        if (errno == EINTR) continue;
+        return false;
+      }
+      rest.remove_prefix(static_cast<std::size_t>(written));
+    }
+  }
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Where a write really goes: through a symbolic link to the file it names.
+std::string ResolvedTarget(const std::string& path) {
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (!resolved) return path;  // a new file: written where it is named
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
+bool WriteInPlace(const std::string& path, std::span<const ByteBlock> blocks) {
+  FileDescriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC), true);
+  return file.Get() >= 0 && WriteBlocks(file.Get(), blocks);
+}
+
+}  // namespace
+
+bool WriteWholeFile(const std::string& path, std::span<const ByteBlock> blocks) {
+  if (path.empty()) return false;
+  const std::string target = ResolvedTarget(path);
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists && !S_ISREG(existing.st_mode)) return false;
+
+  std::string temporary = FolderOf(target) + "/.yanqi-save-XXXXXX";
+  FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC), true);
+  if (file.Get() < 0) {
+    const bool writable = exists && ::access(target.c_str(), W_OK) == 0;
+    return writable && WriteInPlace(target, blocks);
+  }
+  // The new file gets the old one's permissions, or those a new file would get.
+  mode_t mode = existing.st_mode & 07777;
+  if (!exists) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  const bool written = WriteBlocks(file.Get(), blocks) && ::fchmod(file.Get(), mode) == 0 &&
+                       ::fdatasync(file.Get()) == 0 && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!written) ::unlink(temporary.c_str());
+  return written;
 }
 
 }  // namespace yanqi

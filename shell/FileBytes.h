@@ -1,6 +1,8 @@
-// Whole files as raw bytes, read in one piece. No conversion of any kind.
+// Whole files as raw bytes, read in one piece, and written atomically. No
+// conversion of any kind. Paths here are native (UTF-8) paths.
 #pragma once
 
+#include <span>
 #include <string>
 #include <variant>
 
@@ -18,7 +20,16 @@ enum class FileAccess {
                  // file cut short while in use raises SIGBUS, which the caller handles
 };
 
-// The file's bytes; "-" reads standard input to its end.
-std::variant<ByteBlock, FileReadError> ReadFileBytes(const std::string& path, FileAccess access = FileAccess::Copy);
+// The file's bytes.
+std::variant<ByteBlock, FileReadError> ReadWholeFile(const std::string& path, FileAccess access = FileAccess::Copy);
+
+// Standard input to its end.
+std::variant<ByteBlock, FileReadError> ReadStandardInput();
+
+// Replaces the file's content with the blocks, one after the other, or
+// leaves the file exactly as it was: the bytes go to a temporary file beside
+// it, which then takes its place with its permissions. Where no temporary
+// file can be made beside a writable file, the file itself is written.
+bool WriteWholeFile(const std::string& path, std::span<const ByteBlock> blocks);
 
 }  // namespace yanqi

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/HeadlessFacilities.h"
 #include "shell/WindowModel.h"
 
 namespace yanqi {
@@ -31,6 +32,7 @@ class HeadlessWindow : public WindowModel {
   bool BindDropTarget(Control dropTarget, std::int32_t nativeHandle) override;
   int ShowMessage(const GbkText& text, int style, std::optional<GbkText> title = std::nullopt) override;
   bool LetEventsRun() override { return true; }
+  HeadlessFacilities& Platform() override { return facilities_; }
 
   // What the screen would show.
   const GbkText& Caption(Control label) const { return captions_[IndexOf(label)]; }
@@ -53,6 +55,7 @@ class HeadlessWindow : public WindowModel {
   std::array<bool, kControlCount> multiLine_ = AllTrue();
   std::array<std::int32_t, kControlCount> periods_ = ClockPeriods();
   bool dropTargetBound_ = false;
+  HeadlessFacilities facilities_;
   std::vector<ShownMessage> messages_;
 
   static std::array<bool, kControlCount> AllTrue();

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "shell/Controls.h"
+#include "shell/Facilities.h"
 #include "text/GbkText.h"
 
 namespace yanqi {
@@ -51,6 +52,9 @@ class WindowModel {
   // when the window was closed meanwhile: the caller must then stop without
   // touching any control.
   [[nodiscard]] virtual bool LetEventsRun() = 0;
+
+  // Files, clipboard, dialogs and launchers, as this window reaches them.
+  virtual Facilities& Platform() = 0;
 };
 
 // "信息：", the title of a message box that names none.

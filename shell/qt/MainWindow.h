@@ -8,6 +8,7 @@
 #include <array>
 
 #include "shell/WindowModel.h"
+#include "shell/qt/QtFacilities.h"
 
 namespace yanqi {
 
@@ -42,6 +43,7 @@ class MainWindow : public QWidget, public WindowModel {
   bool BindDropTarget(Control dropTarget, std::int32_t nativeHandle) override;
   int ShowMessage(const GbkText& text, int style, std::optional<GbkText> title = std::nullopt) override;
   bool LetEventsRun() override;
+  Facilities& Platform() override { return facilities_; }
 
   bool IsClosed() const { return closed_; }
 
@@ -56,6 +58,7 @@ class MainWindow : public QWidget, public WindowModel {
   std::array<QWidget*, kControlCount> widgets_{};
   QTimer clock_{this};  // a child, so that it is found by its name
   QElapsedTimer sinceEventsRan_;
+  QtFacilities facilities_;
   bool dropTargetBound_ = false;
   bool closed_ = false;
 };
