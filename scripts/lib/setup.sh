@@ -6,13 +6,15 @@ set -euo pipefail
 
 YANQI_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 
-# Everything the build, the tests and the window need, by Debian package name.
+# Everything the build and the tests need, by Debian package name (the
+# clipboard test runs under Xvfb and reads the clipboard with xclip).
 YANQI_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libicu-dev
   libgtest-dev
   tzdata
   qt6-base-dev
+  xvfb xauth xclip
 )
 
 # What the window needs on top, to be seen as meant: a font with Chinese characters.

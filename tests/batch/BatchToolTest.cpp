@@ -101,6 +101,18 @@ TEST_F(BatchTool, LineOperations) {
   EXPECT_EQ(chained.out, "x\r\ny\r\n1x\r\n2y\r\n3x\r\n");
 }
 
+TEST_F(BatchTool, ReadDocumentReadsTheFileTheSourceBoxNames) {
+  const std::string content = HexBytes("D6 D0 0D 0A 81");
+  const std::string path = File("content.txt", content);
+  const Outcome read = Run("--source '" + File("path.txt", path) + "' --print source ReadDocument");
+  EXPECT_EQ(read.exitCode, 0) << read.err;
+  EXPECT_EQ(read.out, content);
+  const Outcome missing = Run("--source '" + File("bad.txt", path + ".missing") + "' --print messages ReadDocument");
+  EXPECT_EQ(missing.exitCode, 0);
+  EXPECT_EQ(missing.out, HexBytes("CE DE B7 A8 B6 C1 C8 A1 CE C4 BC FE A3 BA") + path + ".missing\n");
+  EXPECT_EQ(Run("SaveResult").exitCode, 2) << "the dialogs are not offered";
+}
+
 TEST_F(BatchTool, ButtonStatesAndMessages) {
   const Outcome buttons = Run("--print buttons ClearBoxes");
   EXPECT_EQ(buttons.out, "Scramble=enabled Unscramble=enabled\n");
