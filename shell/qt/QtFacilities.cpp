@@ -61,6 +61,7 @@ bool QtFacilities::ShowFileDialog(Control dialog) {
   fileDialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   fileDialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   fileDialog.setWindowModality(Qt::ApplicationModal);
+  fileDialog.setOption(QFileDialog::DontUseNativeDialog);  // the same dialog on every desktop
   const GbkText& current = fileNames_[DialogIndex(dialog)];
   if (!current.Empty()) fileDialog.selectFile(ToQString(current));
   for (;;) {

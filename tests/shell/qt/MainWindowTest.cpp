@@ -1,5 +1,8 @@
 // The main window on the real widgets, offscreen.
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScrollBar>
@@ -259,6 +262,32 @@ TEST_F(WindowTest, ClosingInsideLetEventsRunEndsTheOperation) {
   }
   EXPECT_GT(rounds, 0);
   EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(WindowTest, FileDialogsRememberTheirOwnConfirmedFile) {
+  const QString path = QDir::temp().filePath("yanqi-dialog-test.txt");
+  QFile(path).open(QIODevice::WriteOnly);
+  WhenModalOpens([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept checks the choice
+  });
+  EXPECT_TRUE(Window().Platform().ShowFileDialog(Control::通用对话框2));
+  const GbkText chosen = Window().Platform().DialogFileName(Control::通用对话框2);
+  EXPECT_EQ(chosen.Bytes(), path.toStdString());
+
+  QString offered;
+  WhenModalOpens([&](QWidget* modal) {
+    offered = qobject_cast<QFileDialog*>(modal)->selectedFiles().value(0);
+    qobject_cast<QFileDialog*>(modal)->reject();
+  });
+  EXPECT_FALSE(Window().Platform().ShowFileDialog(Control::通用对话框2));
+  EXPECT_EQ(offered, path);
+  EXPECT_EQ(Window().Platform().DialogFileName(Control::通用对话框2), chosen) << "a cancel keeps the name";
+  EXPECT_EQ(Window().Platform().DialogFileName(Control::通用对话框1), GbkText()) << "the save dialog has its own";
+  QFile::remove(path);
 }
 
 TEST_F(WindowTest, DropTargetIsBoundOnce) {
