@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "operations/HexScrambling.h"
 #include "operations/LineOperations.h"
 #include "shell/BoxActions.h"
 #include "shell/Clock.h"
@@ -21,6 +22,8 @@ constexpr std::array kBindings = {
     EventBinding{C::_生成序号, Event::Click, "AppendSequence", AppendSequence, true},
     EventBinding{C::_打乱段落, Event::Click, "ShuffleLines", ShuffleLines, true},
     EventBinding{C::_除重复文本, Event::Click, "RemoveDuplicateLines", RemoveDuplicateLines, true},
+    EventBinding{C::加密, Event::Click, "Scramble", Scramble, true},
+    EventBinding{C::解密, Event::Click, "Unscramble", Unscramble, true},
     EventBinding{C::_按钮读取, Event::Click, "ReadDocument", ReadDocument, true},
     EventBinding{C::_清空, Event::Click, "ClearBoxes", ClearBoxes, true},
     EventBinding{C::_打开文件, Event::Click, "OpenDocument", OpenDocument, false},

@@ -1,5 +1,7 @@
 #include "shell/FileBytes.h"
 
+#include "text/ByteBuffer.h"
+
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -31,41 +33,6 @@ class FileDescriptor {
 
 FileReadError ErrorFromErrno() { return {std::strerror(errno)}; }
 
-// A buffer that is not cleared before it is filled. Large ones ask for huge
-// pages, which turns the 25,000 page faults of a 100 MB file into 50.
-class ReadBuffer {
- public:
-  void Reserve(std::size_t capacity) {
-    if (capacity <= capacity_) return;
-    std::unique_ptr<char[]> larger(new char[capacity]);
-    PreferHugePages(larger.get(), capacity);
-    if (filled_ > 0) std::memcpy(larger.get(), data_.get(), filled_);
-    data_ = std::move(larger);
-    capacity_ = capacity;
-  }
-  char* End() { return data_.get() + filled_; }
-  std::size_t Room() const { return capacity_ - filled_; }
-  std::size_t Capacity() const { return capacity_; }
-  void Filled(std::size_t count) { filled_ += count; }
-
-  ByteBlock Finish() && {
-    const std::string_view bytes(data_.get(), filled_);
-    return ByteBlock(SharedBytes(std::shared_ptr<const char[]>(data_.release()), bytes));
-  }
-
- private:
-  static void PreferHugePages(char* data, std::size_t size) {
-    constexpr std::uintptr_t kHugePage = 2u << 20;
-    const std::uintptr_t begin = (reinterpret_cast<std::uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(data) + size) & ~(kHugePage - 1);
-    if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-  }
-
-  std::unique_ptr<char[]> data_;
-  std::size_t capacity_ = 0;
-  std::size_t filled_ = 0;
-};
-
 constexpr std::size_t kMapFrom = std::size_t{1} << 20;
 
 // The file's pages as they are in the page cache, without a copy.
@@ -80,19 +47,23 @@ std::variant<ByteBlock, FileReadError> MapFile(int fd, std::size_t size) {
 // (plus one byte, to see that they did not grow meanwhile), pipes into a
 // buffer that grows as they go.
 std::variant<ByteBlock, FileReadError> ReadAll(int fd, const struct stat& status) {
-  ReadBuffer buffer;
-  buffer.Reserve(S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : std::size_t{1} << 16);
+  // Huge pages turn the 25,000 page faults of a 100 MB file into 50.
+  ByteBuffer buffer(S_ISREG(status.st_mode) ? static_cast<std::size_t>(status.st_size) + 1 : std::size_t{1} << 16);
+  buffer.PreferHugePages();
   for (;;) {
-    if (buffer.Room() == 0) buffer.Reserve(buffer.Capacity() * 2);
-    const ssize_t got = ::read(fd, buffer.End(), buffer.Room());
+    if (buffer.Size() == buffer.Capacity()) {
+      buffer.Reserve(buffer.Capacity() * 2);
+      buffer.PreferHugePages();
+    }
+    const ssize_t got = ::read(fd, buffer.Data() + buffer.Size(), buffer.Capacity() - buffer.Size());
     if (got < 0) {
       if (errno == EINTR) continue;
       return ErrorFromErrno();
     }
     if (got == 0) break;
-    buffer.Filled(static_cast<std::size_t>(got));
+    buffer.SetSize(buffer.Size() + static_cast<std::size_t>(got));
   }
-  return std::move(buffer).Finish();
+  return ByteBlock(std::move(buffer).Share());
 }
 
 }  // namespace

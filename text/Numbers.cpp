@@ -108,8 +108,6 @@ double Remainder(double dividend, double divisor) {
   return std::fmod(dividend, divisor);  // exact, with the sign of the dividend
 }
 
-std::int32_t ByteOf(std::int32_t value) { return value & 0xFF; }
-
 void SortAscending(std::vector<std::int32_t>& values, bool ascending) {
   if (ascending) {
     std::sort(values.begin(), values.end());

@@ -24,7 +24,7 @@ GbkText HexOf(std::int32_t value);
 double Remainder(double dividend, double divisor);
 
 // The low 8 bits of the two's-complement form.
-std::int32_t ByteOf(std::int32_t value);
+constexpr std::int32_t ByteOf(std::int32_t value) { return value & 0xFF; }
 
 void SortAscending(std::vector<std::int32_t>& values, bool ascending = true);
 

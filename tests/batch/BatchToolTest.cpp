@@ -113,6 +113,15 @@ TEST_F(BatchTool, ReadDocumentReadsTheFileTheSourceBoxNames) {
   EXPECT_EQ(Run("SaveResult").exitCode, 2) << "the dialogs are not offered";
 }
 
+TEST_F(BatchTool, ScrambleSkipsADisabledButton) {
+  const std::string source = File("abc.txt", "abc");
+  EXPECT_EQ(Run("--source '" + source + "' --print source Scramble Scramble").out, "333333633323336333133363");
+  EXPECT_EQ(Run("--source '" + source + "' --print buttons Scramble").out, "Scramble=disabled Unscramble=enabled\n");
+  EXPECT_EQ(Run("--source '" + source + "' --print source Scramble Unscramble Unscramble").out, "abc");
+  EXPECT_EQ(Run("--source '" + source + "' --print buttons Scramble Unscramble").out,
+            "Scramble=enabled Unscramble=disabled\n");
+}
+
 TEST_F(BatchTool, ButtonStatesAndMessages) {
   const Outcome buttons = Run("--print buttons ClearBoxes");
   EXPECT_EQ(buttons.out, "Scramble=enabled Unscramble=enabled\n");
