@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "operations/CharacterOperations.h"
 #include "operations/HexScrambling.h"
 #include "operations/LineOperations.h"
 #include "shell/BoxActions.h"
@@ -22,6 +23,14 @@ constexpr std::array kBindings = {
     EventBinding{C::_生成序号, Event::Click, "AppendSequence", AppendSequence, true},
     EventBinding{C::_打乱段落, Event::Click, "ShuffleLines", ShuffleLines, true},
     EventBinding{C::_除重复文本, Event::Click, "RemoveDuplicateLines", RemoveDuplicateLines, true},
+    EventBinding{C::_按钮字数统计, Event::Click, "CharacterStatistics", CharacterStatistics, true},
+    EventBinding{C::_去空格, Event::Click, "RemoveSpaces", RemoveSpaces, true},
+    EventBinding{C::_过滤字符, Event::Click, "SeparateByWidth", SeparateByWidth, true},
+    EventBinding{C::_小到大, Event::Click, "SortDigits", SortDigits, true},
+    EventBinding{C::替换, Event::Click, "FindAndReplace", FindAndReplace, true},
+    EventBinding{C::_简转繁, Event::Click, "ConvertToTraditional", ConvertToTraditional, true},
+    EventBinding{C::_繁转简, Event::Click, "ConvertToSimplified", ConvertToSimplified, true},
+    EventBinding{C::_金额大写, Event::Click, "AmountToCapitals", AmountToCapitals, true},
     EventBinding{C::加密, Event::Click, "Scramble", Scramble, true},
     EventBinding{C::解密, Event::Click, "Unscramble", Unscramble, true},
     EventBinding{C::_按钮读取, Event::Click, "ReadDocument", ReadDocument, true},

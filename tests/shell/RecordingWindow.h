@@ -1,4 +1,5 @@
-// A headless window that also records which boxes were replaced, in order.
+// A headless window that also records which boxes were replaced and which
+// captions were shown, in order.
 #pragma once
 
 #include <vector>
@@ -13,7 +14,12 @@ class RecordingWindow : public HeadlessWindow {
     replaced.push_back(box);
     HeadlessWindow::SetText(box, text);
   }
+  void SetCaption(Control label, const GbkText& caption) override {
+    captions.push_back(caption);
+    HeadlessWindow::SetCaption(label, caption);
+  }
   std::vector<Control> replaced;
+  std::vector<GbkText> captions;
 };
 
 // The boxes an operation replaces, in order, starting from these texts.
