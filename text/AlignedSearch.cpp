@@ -13,6 +13,14 @@ std::string Folded(std::string_view bytes) {
   return folded;
 }
 
+bool MatchesAt(std::string_view haystack, std::size_t at, std::string_view needle) {
+  if (needle.size() > haystack.size() - at) return false;
+  // The second byte first: a line break is settled without a call.
+  if (needle.size() == 1) return true;
+  if (haystack[at + 1] != needle[1]) return false;
+  return needle.size() == 2 || std::memcmp(haystack.data() + at + 2, needle.data() + 2, needle.size() - 2) == 0;
+}
+
 // Short needles are found fastest by memchr on their first byte; their check
 // costs a few bytes, so the scan stays linear. Longer ones go to memmem, whose
 // two-way search is linear whatever the needle.
@@ -30,18 +38,10 @@ std::size_t RawFind(std::string_view haystack, std::string_view needle, std::siz
   while (at <= lastStart) {
     at = static_cast<const char*>(std::memchr(at, needle[0], static_cast<std::size_t>(lastStart - at) + 1));
     if (!at) break;
-    if (std::memcmp(at + 1, needle.data() + 1, needle.size() - 1) == 0) return static_cast<std::size_t>(at - begin);
+    if (MatchesAt(haystack, static_cast<std::size_t>(at - begin), needle)) return static_cast<std::size_t>(at - begin);
     ++at;
   }
   return AlignedSearch::npos;
-}
-
-bool MatchesAt(std::string_view haystack, std::size_t at, std::string_view needle) {
-  if (needle.size() > haystack.size() - at) return false;
-  // The second byte first: a line break is settled without a call.
-  if (needle.size() == 1) return true;
-  if (haystack[at + 1] != needle[1]) return false;
-  return needle.size() == 2 || std::memcmp(haystack.data() + at + 2, needle.data() + 2, needle.size() - 2) == 0;
 }
 
 }  // namespace
