@@ -145,6 +145,7 @@ GbkText StripAllSpaces(const GbkText& text) {
   std::size_t nextSpace = spaces.FindFrom(0);
   std::size_t nextIdeographic = ideographicSpaces.FindFrom(0);
   ByteBuffer buffer(bytes.size());
+  buffer.PreferHugePages();
   char* out = buffer.Data();
   std::size_t copiedUpTo = 0;
   while (nextSpace != AlignedSearch::npos || nextIdeographic != AlignedSearch::npos) {
