@@ -119,6 +119,7 @@ void WriteScramblePass(std::string_view bytes, char* out, EventPump& pump) {
 std::size_t WriteUnscramblePass(std::string_view digits, char* out, EventPump& pump) {
   const std::size_t length = digits.size();
   const std::size_t pairs = (length + 1) / 2;
+  if (pairs == 0) return 0;
   pump.InChunks(pairs, [&](std::size_t begin, std::size_t end) {
     for (std::size_t i = begin; i < end; ++i) {
       // Pair i of the reversed text is digits[length - 1 - 2i] then digits[length - 2 - 2i];

@@ -30,6 +30,7 @@ SharedBytes SharedBytes::Sub(std::size_t offset, std::size_t count) const {
 
 namespace {
 std::size_t LengthBeforeZero(std::string_view bytes) {
+  if (bytes.empty()) return 0;  // memchr must not see the null pointer of an empty view
   const void* zero = std::memchr(bytes.data(), 0, bytes.size());
   return zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - bytes.data()) : bytes.size();
 }

@@ -1,5 +1,6 @@
 #include "text/Rewriting.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -151,8 +152,8 @@ GbkText StripAllSpaces(const GbkText& text) {
   while (nextSpace != AlignedSearch::npos || nextIdeographic != AlignedSearch::npos) {
     const bool space = nextSpace < nextIdeographic;
     const std::size_t blank = space ? nextSpace : nextIdeographic;
-    std::memcpy(out, bytes.data() + copiedUpTo, blank - copiedUpTo);
-    out += blank - copiedUpTo;
+    out = std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(copiedUpTo),
+                    bytes.begin() + static_cast<std::ptrdiff_t>(blank), out);
     copiedUpTo = blank + (space ? 1 : 2);
     if (space) {
       nextSpace = spaces.FindFrom(copiedUpTo);
@@ -162,8 +163,8 @@ GbkText StripAllSpaces(const GbkText& text) {
   }
   std::size_t end = bytes.size();
   if (copiedUpTo < end && WalkEndsOnLoneLeadByte(bytes, copiedUpTo)) --end;  // left out
-  std::memcpy(out, bytes.data() + copiedUpTo, end - copiedUpTo);
-  out += end - copiedUpTo;
+  out = std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(copiedUpTo),
+                  bytes.begin() + static_cast<std::ptrdiff_t>(end), out);
   buffer.SetSize(static_cast<std::size_t>(out - buffer.Data()));
   return GbkText::FromShared(std::move(buffer).Share());
 }
