@@ -6,6 +6,7 @@
 
 #include "shell/BoxActions.h"
 #include "tests/TestBytes.h"
+#include "tests/operations/BoxCases.h"
 #include "tests/shell/RecordingWindow.h"
 #include "text/GbkCodec.h"
 #include "text/Slicing.h"
@@ -103,22 +104,7 @@ TEST(CharacterStatistics, AClosedWindowIsNotTouched) {
   EXPECT_TRUE(window.captions.empty());
 }
 
-// Boxes before and after one click.
-struct BoxCase {
-  GbkText source, result, sourceAfter, resultAfter;
-};
-
-void ExpectBoxes(void (*operation)(WindowModel&), const std::vector<BoxCase>& cases) {
-  for (const BoxCase& c : cases) {
-    SCOPED_TRACE(ShowBytes(c.source.Bytes()) + " | " + ShowBytes(c.result.Bytes()));
-    HeadlessWindow window;
-    window.SetText(Control::编辑框1, c.source);
-    window.SetText(Control::编辑框2, c.result);
-    operation(window);
-    EXPECT_EQ(window.GetText(Control::编辑框1), c.sourceAfter);
-    EXPECT_EQ(window.GetText(Control::编辑框2), c.resultAfter);
-  }
-}
+using test::ExpectBoxes;
 
 TEST(CharacterOperations, RemoveSpaces) {
   ExpectBoxes(RemoveSpaces, {

@@ -10,6 +10,7 @@
 #include "operations/LineTable.h"
 #include "shell/HeadlessWindow.h"
 #include "tests/TestBytes.h"
+#include "tests/operations/BoxCases.h"
 #include "tests/shell/RecordingWindow.h"
 #include "text/GbkCodec.h"
 #include "text/Random.h"
@@ -24,23 +25,7 @@ namespace {
 using test::Hex;
 using test::ShowBytes;
 
-// Boxes before and after one click of an operation.
-struct BoxCase {
-  GbkText source, result;
-  GbkText sourceAfter, resultAfter;
-};
-
-void ExpectBoxes(void (*operation)(WindowModel&), const std::vector<BoxCase>& cases) {
-  for (const BoxCase& c : cases) {
-    SCOPED_TRACE(ShowBytes(c.source.Bytes()) + " | " + ShowBytes(c.result.Bytes()));
-    HeadlessWindow window;
-    window.SetText(Control::编辑框1, c.source);
-    window.SetText(Control::编辑框2, c.result);
-    operation(window);
-    EXPECT_EQ(window.GetText(Control::编辑框1), c.sourceAfter);
-    EXPECT_EQ(window.GetText(Control::编辑框2), c.resultAfter);
-  }
-}
+using test::ExpectBoxes;
 
 TEST(CountLines, ShowsTheCountInAMessage) {
   const std::pair<GbkText, int> cases[] = {
