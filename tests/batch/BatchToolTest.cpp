@@ -163,6 +163,21 @@ TEST_F(BatchTool, UnreadableFileIsAUsageError) {
   EXPECT_EQ(Run("--source '" + locked + "' ClearBoxes").exitCode, 2);
 }
 
+TEST_F(BatchTool, RunningOutOfMemoryIsTheFatalError) {
+#if defined(YANQI_SANITIZE)
+  GTEST_SKIP() << "the sanitizers need more address space than the limit leaves";
+#endif
+  // A scramble needs twelve times its text; the address space allows less.
+  const std::string source = File("big.txt", std::string(32 << 20, 'a'));
+  const Outcome outcome = Run("--source '" + source + "' Scramble", "ulimit -v 300000;");
+  EXPECT_EQ(outcome.exitCode, 255);
+  EXPECT_EQ(outcome.out, "");
+  // 运行时出错! ... 错误信息：分配 N 字节内存失败!
+  EXPECT_EQ(outcome.err.rfind(HexBytes("D4 CB D0 D0 CA B1 B3 F6 B4 ED 21 0D 0A 0D 0A") + HexBytes("B4 ED CE F3 D0 C5 CF A2 A3 BA") +
+                                  HexBytes("B7 D6 C5 E4 20"), 0), 0u)
+      << outcome.err;
+}
+
 TEST_F(BatchTool, HelpListsTheOperations) {
   const Outcome help = Run("--help");
   EXPECT_EQ(help.exitCode, 0);
