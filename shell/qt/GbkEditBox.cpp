@@ -14,6 +14,25 @@
 
 namespace yanqi {
 
+namespace {
+
+// How many characters at the start of a document's raw text (paragraphs
+// separated by U+2029) equal those of a box text (paragraphs separated by '\n').
+qsizetype CommonBeginning(const QString& raw, const QString& box) {
+  const qsizetype limit = std::min(raw.size(), box.size());
+  const QChar* rawChars = raw.constData();
+  const QChar* boxChars = box.constData();
+  qsizetype common = 0;
+  while (common < limit &&
+         (rawChars[common] == boxChars[common] ||
+          (boxChars[common] == u'\n' && rawChars[common] == QChar::ParagraphSeparator))) {
+    ++common;
+  }
+  return common;
+}
+
+}  // namespace
+
 GbkEditBox::GbkEditBox(Kind kind, QWidget* parent) : QPlainTextEdit(parent) {
   setTabChangesFocus(true);
   setAcceptDrops(false);  // only the bound drop target takes drops
@@ -48,8 +67,23 @@ GbkText GbkEditBox::ReadDocumentBytes() const {
 }
 
 void GbkEditBox::SetBytes(const GbkText& text) {
-  setPlainText(BoxTextFromGbk(text.Bytes()));
+  const QString box = BoxTextFromGbk(text.Bytes());
+  const qsizetype unchanged = CommonBeginning(document()->toRawText(), box);
+  if (unchanged == 0) {
+    setPlainText(box);
+  } else {
+    // Only what differs is replaced: filling a document costs far more per
+    // line than comparing it, and operations often change just the end of a
+    // long text. As with setPlainText, the undo history is gone afterwards.
+    document()->setUndoRedoEnabled(false);
+    QTextCursor cursor(document());
+    cursor.setPosition(static_cast<int>(unchanged));
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.insertText(box.mid(unchanged));  // replaces the selection
+    document()->setUndoRedoEnabled(true);
+  }
   moveCursor(QTextCursor::Start);
+  ensureCursorVisible();
   cached_ = text;
 }
 
