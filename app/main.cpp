@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
   using namespace yanqi;
   QApplication application(argc, argv);
   QApplication::setDesktopFileName("yanqi");
-  QIcon icon;
+  // The drawing itself where Qt can draw SVG, and its renderings at the usual sizes.
+  QIcon icon(QStringLiteral(":/icons/yanqi.svg"));
   for (const int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/yanqi-%1.png").arg(size));
   QApplication::setWindowIcon(icon);
   SetFatalErrorHandler(ShowFatalErrorBox);
