@@ -1,7 +1,5 @@
 #include "shell/FileBytes.h"
 
-#include "text/ByteBuffer.h"
-
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -12,6 +10,8 @@
 #include <cstring>
 #include <cstdlib>
 #include <memory>
+
+#include "text/ByteBuffer.h"
 
 namespace yanqi {
 namespace {
@@ -33,6 +33,7 @@ class FileDescriptor {
 
 FileReadError ErrorFromErrno() { return {std::strerror(errno)}; }
 
+// Files from this size on are mapped when the caller allows it.
 constexpr std::size_t kMapFrom = std::size_t{1} << 20;
 
 // The file's pages as they are in the page cache, without a copy.
