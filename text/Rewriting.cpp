@@ -53,12 +53,12 @@ GbkText Substitute(const GbkText& text, const GbkText& find, const GbkText& repl
   std::int64_t remaining = count ? std::int64_t{*count} : -1;  // negative: no limit
   AlignedSearch search(bytes, find.Bytes(), !caseSensitive);
   std::string result;
-  result.reserve(bytes.size());
   std::size_t copiedUpTo = 0;  // every byte before this is in the result
   std::size_t walk = from;
   while (remaining != 0) {
     const std::size_t match = search.FindFrom(walk);
     if (match == AlignedSearch::npos) break;
+    if (result.empty()) result.reserve(bytes.size());
     result.append(bytes, copiedUpTo, match - copiedUpTo);
     result.append(replacement.Bytes());
     copiedUpTo = walk = match + findLength;
@@ -70,6 +70,7 @@ GbkText Substitute(const GbkText& text, const GbkText& find, const GbkText& repl
   if (remaining != 0 && findLength == 1 && walk < bytes.size() && WalkEndsOnLoneLeadByte(bytes, walk)) {
     end = bytes.size() - 1;
   }
+  if (copiedUpTo == 0 && end == bytes.size()) return text;  // nothing replaced or left out
   result.append(bytes, copiedUpTo, end - copiedUpTo);
   return GbkText::FromOwned(std::move(result));
 }
