@@ -39,8 +39,11 @@ std::pair<GbkText, GbkText> PartitionByWidth(const GbkText& text) {
 }
 
 void SeparateByWidth(WindowModel& window) {
-  window.SetText(Control::编辑框2, PartitionByWidth(window.GetText(Control::编辑框1)).first);
-  window.SetText(Control::编辑框1, PartitionByWidth(window.GetText(Control::编辑框1)).second);
+  // Setting the result box leaves the source box as it was, so one
+  // partition of the source text serves both boxes.
+  const auto [singleByte, doubleByte] = PartitionByWidth(window.GetText(Control::编辑框1));
+  window.SetText(Control::编辑框2, singleByte);
+  window.SetText(Control::编辑框1, doubleByte);
 }
 
 }  // namespace yanqi

@@ -13,8 +13,7 @@ const GbkText& LineBreak() {
 
 TextList LinesOf(const GbkText& text) { return SplitOn(text, LineBreak()); }
 
-void AppendLines(WindowModel& window, Control box, std::span<const GbkText> lines) {
-  if (lines.empty()) return;
+GbkText JoinLines(std::span<const GbkText> lines) {
   std::size_t total = 0;
   for (const GbkText& line : lines) total += line.Size() + 2;
   std::string joined;
@@ -23,7 +22,11 @@ void AppendLines(WindowModel& window, Control box, std::span<const GbkText> line
     joined.append(line.Bytes());
     joined.append("\r\n");
   }
-  window.AppendText(box, {GbkText::FromOwned(std::move(joined))});
+  return GbkText::FromOwned(std::move(joined));
+}
+
+void AppendLines(WindowModel& window, Control box, std::span<const GbkText> lines) {
+  if (!lines.empty()) window.AppendText(box, {JoinLines(lines)});
 }
 
 }  // namespace yanqi

@@ -3,6 +3,8 @@
 
 #include "operations/LineOperations.h"
 #include "operations/LineWriting.h"
+#include "text/Numbers.h"
+#include "text/Slicing.h"
 
 namespace yanqi {
 namespace {
@@ -19,12 +21,12 @@ std::size_t AppendDecimal(std::string& out, std::int32_t value) {
 }  // namespace
 
 void NumberLines(WindowModel& window) {
-  const TextList lines = LinesOf(window.GetText(Control::编辑框1));
-  std::string widest;
-  const std::size_t width = AppendDecimal(widest, lines.Count());
+  const GbkText source = window.GetText(Control::编辑框1);
+  const TextList lines = LinesOf(source);
+  const std::size_t width = static_cast<std::size_t>(ByteLength(FormatNumber(lines.Count())));
 
   std::string numbered;
-  numbered.reserve(window.GetText(Control::编辑框1).Size() + lines.Elements().size() * (width + 2));
+  numbered.reserve(source.Size() + lines.Elements().size() * (width + 2));
   std::int32_t number = 0;
   for (const GbkText& line : lines.Elements()) {
     const std::size_t digits = AppendDecimal(numbered, ++number);

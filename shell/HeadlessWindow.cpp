@@ -5,6 +5,7 @@
 
 #include "shell/WindowDescription.h"
 #include "text/GbkCodec.h"
+#include "text/Slicing.h"
 
 namespace yanqi {
 
@@ -25,17 +26,8 @@ std::array<std::int32_t, kControlCount> HeadlessWindow::ClockPeriods() {
 GbkText HeadlessWindow::GetText(Control box) {
   Box& state = boxes_[IndexOf(box)];
   if (!state.appended.empty()) {
-    if (state.text.Empty() && state.appended.size() == 1) {
-      state.text = state.appended.front();
-    } else {
-      std::size_t total = state.text.Size();
-      for (const GbkText& text : state.appended) total += text.Size();
-      std::string joined;
-      joined.reserve(total);
-      joined.append(state.text.Bytes());
-      for (const GbkText& text : state.appended) joined.append(text.Bytes());
-      state.text = GbkText::FromOwned(std::move(joined));
-    }
+    state.appended.insert(state.appended.begin(), state.text);
+    state.text = Concat(state.appended);
     state.appended.clear();
   }
   return state.text;

@@ -1,7 +1,6 @@
 #include "shell/Startup.h"
 
-#include <string>
-
+#include "operations/LineWriting.h"
 #include "shell/WindowDescription.h"
 
 namespace yanqi {
@@ -13,13 +12,7 @@ void InitialiseWindow(WindowModel& window) {
 }
 
 GbkText JoinDroppedPaths(std::span<const GbkText> paths) {
-  if (paths.size() == 1) return paths.front();
-  std::string joined;
-  for (const GbkText& path : paths) {
-    joined.append(path.Bytes());
-    joined.append("\r\n");
-  }
-  return GbkText::FromOwned(std::move(joined));
+  return paths.size() == 1 ? paths.front() : JoinLines(paths);
 }
 
 void TakeDroppedPaths(WindowModel& window, const GbkText& paths) { window.SetText(Control::编辑框1, paths); }

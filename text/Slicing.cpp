@@ -8,7 +8,7 @@ namespace {
 std::size_t Length(const GbkText& text) { return text.Size(); }
 
 template <typename Value>
-std::string JoinBytes(std::initializer_list<Value> parts) {
+std::string JoinBytes(std::span<const Value> parts) {
   std::size_t total = 0;
   for (const Value& part : parts) total += part.Size();
   std::string joined;
@@ -52,10 +52,19 @@ bool IsLeadByteAt(const GbkText& text, std::int32_t index) {
   return byte >= 0x81 && byte <= 0xFE;
 }
 
-GbkText Concat(std::initializer_list<GbkText> parts) { return GbkText::FromOwned(JoinBytes(parts)); }
+GbkText Concat(std::span<const GbkText> parts) {
+  // A single part with bytes is already the result: it is shared, not copied.
+  const GbkText* only = nullptr;
+  for (const GbkText& part : parts) {
+    if (part.Empty()) continue;
+    if (only) return GbkText::FromOwned(JoinBytes(parts));
+    only = &part;
+  }
+  return only ? *only : GbkText();
+}
 
 ByteBlock ConcatBlocks(std::initializer_list<ByteBlock> blocks) {
-  return ByteBlock::FromOwned(JoinBytes(blocks));
+  return ByteBlock::FromOwned(JoinBytes(std::span(blocks.begin(), blocks.size())));
 }
 
 std::int32_t CompareText(const GbkText& a, const GbkText& b) {

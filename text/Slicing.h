@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
+#include <type_traits>
 
 #include "text/GbkText.h"
 
@@ -28,8 +30,10 @@ std::int32_t SignedByteAt(const GbkText& text, std::optional<std::int32_t> posit
 // The system's lead-byte test (0x81 to 0xFE) on the byte at 0-based `index`.
 bool IsLeadByteAt(const GbkText& text, std::int32_t index);
 
-GbkText Concat(std::initializer_list<GbkText> parts);
+GbkText Concat(std::span<const GbkText> parts);
+inline GbkText Concat(std::initializer_list<GbkText> parts) { return Concat(std::span(parts.begin(), parts.size())); }
 template <typename... Parts>
+  requires(std::is_constructible_v<GbkText, const Parts&> && ...)
 GbkText Concat(const Parts&... parts) {
   return Concat({GbkText(parts)...});
 }

@@ -11,6 +11,7 @@
 
 #include "shell/qt/BoxText.h"
 #include "text/GbkCodec.h"
+#include "text/Slicing.h"
 
 namespace yanqi {
 
@@ -88,24 +89,24 @@ void GbkEditBox::SetBytes(const GbkText& text) {
 }
 
 void GbkEditBox::AppendBytes(std::span<const GbkText> texts) {
-  std::string joined;
-  for (const GbkText& text : texts) joined.append(text.Bytes());
-  if (joined.empty()) return;
+  GbkText joined = Concat(texts);
+  if (joined.Empty()) return;
 
   QTextCursor cursor(document());
   cursor.movePosition(QTextCursor::End);
   // A lone CR at the end and an LF at the start of the new text make a line
   // break together; show it as one.
-  if (joined.front() == '\n' && document()->characterAt(cursor.position() - 1) == QChar(kEscapedCarriageReturn)) {
+  if (joined.Bytes().front() == '\n' &&
+      document()->characterAt(cursor.position() - 1) == QChar(kEscapedCarriageReturn)) {
     cursor.deletePreviousChar();
-    joined.insert(joined.begin(), '\r');
+    joined = Concat("\r", joined);
   }
   setTextCursor(cursor);
   ensureCursorVisible();
   // Not recorded for undo: the document forgets its undo history instead of
   // keeping a step that would take the appended text away.
   document()->setUndoRedoEnabled(false);
-  cursor.insertText(BoxTextFromGbk(joined));
+  cursor.insertText(BoxTextFromGbk(joined.Bytes()));
   document()->setUndoRedoEnabled(true);
   setTextCursor(cursor);
   ensureCursorVisible();
