@@ -3,17 +3,6 @@
 #include "shell/NativePaths.h"
 
 namespace yanqi {
-namespace {
-
-std::size_t DialogIndex(Control dialog) { return dialog == Control::通用对话框1 ? 0 : 1; }
-
-}  // namespace
-
-std::optional<ByteBlock> HeadlessFacilities::ReadFileBytes(const GbkText& path) { return ReadFileAtPath(path); }
-
-bool HeadlessFacilities::WriteFileBytes(const GbkText& path, std::span<const ByteBlock> blocks) {
-  return WriteFileAtPath(path, blocks);
-}
 
 bool HeadlessFacilities::SetClipboardText(const GbkText& text) {
   clipboard_ = text;
@@ -22,16 +11,14 @@ bool HeadlessFacilities::SetClipboardText(const GbkText& text) {
 
 bool HeadlessFacilities::ShowFileDialog(Control dialog) {
   ++dialogsShown_;
-  lastOffered_ = fileNames_[DialogIndex(dialog)];
+  lastOffered_ = FileName(dialog);
   if (dialogAnswers_.empty()) return false;
   const std::optional<GbkText> answer = dialogAnswers_.front();
   dialogAnswers_.pop_front();
   if (!answer) return false;
-  fileNames_[DialogIndex(dialog)] = *answer;
+  FileName(dialog) = *answer;
   return true;
 }
-
-GbkText HeadlessFacilities::DialogFileName(Control dialog) { return fileNames_[DialogIndex(dialog)]; }
 
 // Nothing here waits for a window to appear, so the launcher returns as soon
 // as the program has started.

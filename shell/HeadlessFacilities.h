@@ -3,21 +3,17 @@
 // launchers that start programs without waiting for them.
 #pragma once
 
-#include <array>
 #include <deque>
 
-#include "shell/Facilities.h"
+#include "shell/NativeFacilities.h"
 
 namespace yanqi {
 
-class HeadlessFacilities : public Facilities {
+class HeadlessFacilities : public NativeFacilities {
  public:
-  std::optional<ByteBlock> ReadFileBytes(const GbkText& path) override;
-  bool WriteFileBytes(const GbkText& path, std::span<const ByteBlock> blocks) override;
   std::optional<GbkText> GetClipboardText() override { return clipboard_; }
   bool SetClipboardText(const GbkText& text) override;
   bool ShowFileDialog(Control dialog) override;
-  GbkText DialogFileName(Control dialog) override;
   bool StartProgram(const GbkText& commandLine, bool wait) override;
   int ShellAction(int verb, const GbkText& target) override;
 
@@ -32,7 +28,6 @@ class HeadlessFacilities : public Facilities {
  private:
   std::optional<GbkText> clipboard_;
   std::deque<std::optional<GbkText>> dialogAnswers_;
-  std::array<GbkText, 2> fileNames_;  // 通用对话框1, 通用对话框2
   int dialogsShown_ = 0;
   GbkText lastOffered_;
 };

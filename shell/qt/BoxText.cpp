@@ -54,6 +54,8 @@ std::string GbkFromBoxText(QStringView raw) {
 
 QString ExternalTextFromGbk(std::string_view gbk) { return ToQString(DecodeGbk(gbk)); }
 
+GbkText GbkFromUnicode(QStringView text) { return GbkText::FromOwned(EncodeGbk(Utf16(text))); }
+
 std::string GbkFromExternalText(QStringView text) {
   std::u16string normalised;
   normalised.reserve(static_cast<std::size_t>(text.size()) + 64);

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/GbkText.h"
+
 namespace yanqi {
 
 // The text for QPlainTextEdit::setPlainText or QTextCursor::insertText, where
@@ -26,6 +28,10 @@ std::string GbkFromBoxText(QStringView raw);
 // Text for other programs (clipboard, drag): the decoded bytes, escapes of CR
 // and LF included as the characters themselves.
 QString ExternalTextFromGbk(std::string_view gbk);
+
+// Unicode from the platform (a clipboard text, a file name) as code page 936,
+// character for character: escapes come back as their bytes.
+GbkText GbkFromUnicode(QStringView text);
 
 // Text from other programs pasted into a box: every CR LF, lone CR and lone
 // LF is a line break, as if typed with Enter.

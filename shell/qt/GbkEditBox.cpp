@@ -203,9 +203,7 @@ void GbkEditBox::dropEvent(QDropEvent* event) {
   std::vector<GbkText> paths;
   for (const QUrl& url : event->mimeData()->urls()) {
     if (!url.isLocalFile()) continue;
-    const QString path = url.toLocalFile();
-    paths.push_back(GbkText::FromOwned(EncodeGbk(
-        std::u16string_view(reinterpret_cast<const char16_t*>(path.utf16()), static_cast<std::size_t>(path.size())))));
+    paths.push_back(GbkFromUnicode(url.toLocalFile()));
   }
   if (!paths.empty()) onFilesDropped_(paths);
 }

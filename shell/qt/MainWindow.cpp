@@ -9,6 +9,7 @@
 #include "shell/EventTable.h"
 #include "shell/Startup.h"
 #include "shell/WindowDescription.h"
+#include "shell/qt/BoxText.h"
 #include "shell/qt/CaptionButton.h"
 #include "shell/qt/CaptionLabel.h"
 #include "shell/qt/GbkEditBox.h"
@@ -31,7 +32,7 @@ std::int32_t HandleOf(Control control) { return static_cast<std::int32_t>(IndexO
 }  // namespace
 
 QString DisplayText(const GbkText& text) {
-  QString display = QString::fromStdU16String(DecodeGbk(text.Bytes()));
+  QString display = ExternalTextFromGbk(text.Bytes());
   display.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return display;
 }

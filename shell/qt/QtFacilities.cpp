@@ -19,14 +19,7 @@
 namespace yanqi {
 namespace {
 
-std::size_t DialogIndex(Control dialog) { return dialog == Control::通用对话框1 ? 0 : 1; }
-
-QString ToQString(const GbkText& text) { return QString::fromStdU16String(DecodeGbk(text.Bytes())); }
-
-GbkText FromQString(const QString& text) {
-  return GbkText::FromOwned(
-      EncodeGbk(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()))));
-}
+QString ToQString(const GbkText& text) { return ExternalTextFromGbk(text.Bytes()); }
 
 // The save dialog asks before it creates a file, as it asks before it
 // overwrites one; declining keeps the dialog open.
@@ -38,16 +31,10 @@ bool ConfirmCreation(QWidget* parent, const QString& path) {
 
 }  // namespace
 
-std::optional<ByteBlock> QtFacilities::ReadFileBytes(const GbkText& path) { return ReadFileAtPath(path); }
-
-bool QtFacilities::WriteFileBytes(const GbkText& path, std::span<const ByteBlock> blocks) {
-  return WriteFileAtPath(path, blocks);
-}
-
 std::optional<GbkText> QtFacilities::GetClipboardText() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (!data || !data->hasText()) return std::nullopt;
-  return FromQString(data->text());
+  return GbkFromUnicode(data->text());
 }
 
 bool QtFacilities::SetClipboardText(const GbkText& text) {
@@ -62,18 +49,16 @@ bool QtFacilities::ShowFileDialog(Control dialog) {
   fileDialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   fileDialog.setWindowModality(Qt::ApplicationModal);
   fileDialog.setOption(QFileDialog::DontUseNativeDialog);  // the same dialog on every desktop
-  const GbkText& current = fileNames_[DialogIndex(dialog)];
+  const GbkText& current = FileName(dialog);
   if (!current.Empty()) fileDialog.selectFile(ToQString(current));
   for (;;) {
     if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) return false;
     const QString chosen = fileDialog.selectedFiles().constFirst();
     if (save && !ConfirmCreation(&fileDialog, chosen)) continue;
-    fileNames_[DialogIndex(dialog)] = FromQString(chosen);
+    FileName(dialog) = GbkFromUnicode(chosen);
     return true;
   }
 }
-
-GbkText QtFacilities::DialogFileName(Control dialog) { return fileNames_[DialogIndex(dialog)]; }
 
 bool QtFacilities::StartProgram(const GbkText& commandLine, bool wait) {
   QStringList words = ToQString(commandLine).split(u' ', Qt::SkipEmptyParts);
