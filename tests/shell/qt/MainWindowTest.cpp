@@ -272,6 +272,8 @@ TEST_F(WindowTest, FileDialogsRememberTheirOwnConfirmedFile) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
     dialog->selectFile(path);
+    // The dialog reads its folder in the background; the choice holds once it has.
+    (void)QTest::qWaitFor([&] { return dialog->selectedFiles().value(0) == path; }, 5000);
     static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept checks the choice
   });
   EXPECT_TRUE(Window().Platform().ShowFileDialog(Control::通用对话框2));
@@ -280,8 +282,10 @@ TEST_F(WindowTest, FileDialogsRememberTheirOwnConfirmedFile) {
 
   QString offered;
   WhenModalOpens([&](QWidget* modal) {
-    offered = qobject_cast<QFileDialog*>(modal)->selectedFiles().value(0);
-    qobject_cast<QFileDialog*>(modal)->reject();
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    (void)QTest::qWaitFor([&] { return !dialog->selectedFiles().value(0).isEmpty(); }, 5000);
+    offered = dialog->selectedFiles().value(0);
+    dialog->reject();
   });
   EXPECT_FALSE(Window().Platform().ShowFileDialog(Control::通用对话框2));
   EXPECT_EQ(offered, path);
