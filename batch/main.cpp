@@ -11,6 +11,7 @@
 
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
+#include "shell/FileBytes.h"
 #include "text/FatalError.h"
 #include "text/Slicing.h"
 
@@ -19,23 +20,9 @@ namespace {
 constexpr int kUsageExitCode = 2;
 constexpr int kOutputFailedExitCode = 1;
 
-// One write loop instead of stdio, so that a 100 MB result leaves in large blocks.
-bool WriteAll(int fd, std::string_view bytes) {
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t count = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (count < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    written += static_cast<std::size_t>(count);
-  }
-  return true;
-}
-
 int UsageFailure(const std::string& message) {
   const std::string line = "yanqi-batch: " + message + " (see yanqi-batch --help)\n";
-  WriteAll(STDERR_FILENO, line);
+  yanqi::WriteAllBytes(STDERR_FILENO, line);
   return kUsageExitCode;
 }
 
@@ -59,14 +46,14 @@ int main(int argc, char** argv) {
   } catch (const UsageError& error) {
     return UsageFailure(error.what());
   }
-  if (options.help) return WriteAll(STDOUT_FILENO, BatchUsage()) ? 0 : kOutputFailedExitCode;
+  if (options.help) return WriteAllBytes(STDOUT_FILENO, BatchUsage()) ? 0 : kOutputFailedExitCode;
 
   struct sigaction inputChanged {};
   inputChanged.sa_handler = ReportInputChanged;
   ::sigaction(SIGBUS, &inputChanged, nullptr);
 
   SetFatalErrorHandler([&options](const FatalError& error) {
-    WriteAll(STDERR_FILENO, ToOutputEncoding(TextToBytes(FatalErrorReport(error)), options).Bytes());
+    WriteAllBytes(STDERR_FILENO, ToOutputEncoding(TextToBytes(FatalErrorReport(error)), options).Bytes());
     std::_Exit(kFatalExitCode);
   });
 
@@ -76,9 +63,10 @@ int main(int argc, char** argv) {
   } catch (const UsageError& error) {
     return UsageFailure(error.what());
   }
-  if (!WriteAll(STDOUT_FILENO, output.Bytes())) {
+  // One write loop instead of stdio: a 100 MB result leaves in large blocks.
+  if (!WriteAllBytes(STDOUT_FILENO, output.Bytes())) {
     const std::string line = std::string("yanqi-batch: cannot write standard output: ") + std::strerror(errno) + "\n";
-    WriteAll(STDERR_FILENO, line);
+    yanqi::WriteAllBytes(STDERR_FILENO, line);
     return kOutputFailedExitCode;
   }
   return 0;

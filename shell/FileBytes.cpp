@@ -89,19 +89,23 @@ std::variant<ByteBlock, FileReadError> ReadStandardInput() {
   return ReadAll(STDIN_FILENO, status);
 }
 
+bool WriteAllBytes(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
 namespace {
 
 bool WriteBlocks(int fd, std::span<const ByteBlock> blocks) {
   for (const ByteBlock& block : blocks) {
-    std::string_view rest = block.Bytes();
-    while (!rest.empty()) {
-      const ssize_t written = ::write(fd, rest.data(), rest.size());
-      if (written < 0) {
-        if (errno == EINTR) continue;
-        return false;
-      }
-      rest.remove_prefix(static_cast<std::size_t>(written));
-    }
+    if (!WriteAllBytes(fd, block.Bytes())) return false;
   }
   return true;
 }

@@ -26,6 +26,9 @@ std::variant<ByteBlock, FileReadError> ReadWholeFile(const std::string& path, Fi
 // Standard input to its end.
 std::variant<ByteBlock, FileReadError> ReadStandardInput();
 
+// Writes all the bytes to the descriptor, however many calls that takes.
+bool WriteAllBytes(int fd, std::string_view bytes);
+
 // Replaces the file's content with the blocks, one after the other, or
 // leaves the file exactly as it was: the bytes go to a temporary file beside
 // it, which then takes its place with its permissions. Where no temporary

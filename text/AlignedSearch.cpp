@@ -86,8 +86,6 @@ void AlignedSearch::ScanBlocks(std::size_t boundary, OnMatch&& onMatch) {
   const std::size_t size = haystack_.size();
   if (boundary >= size) return;
   if (!scanStarted_ || !scanCarriesOn_ || boundary < blockStart_) StartScan(boundary);
-  const char* const data = haystack_.data();
-  const char first = needle_[0];
   std::size_t blockStart = blockStart_;
   std::uint64_t starts = blockStarts_;
   unit::OddRunEnds oddRunEnds = oddRunEnds_;
@@ -108,8 +106,7 @@ void AlignedSearch::ScanBlocks(std::size_t boundary, OnMatch&& onMatch) {
     if (boundary == npos) break;
     blockStart += 64;
     if (blockStart >= size) break;
-    const unit::BlockMasks masks = size - blockStart >= 64 ? unit::LoadBlockMasks(data + blockStart, first)
-                                                           : LoadTailMasks(blockStart);
+    const unit::BlockMasks masks = LoadMasks(blockStart);
     starts = masks.equal & ~oddRunEnds.Next(masks.high);
   }
   blockStart_ = blockStart;
@@ -146,14 +143,14 @@ void AlignedSearch::StartScan(std::size_t boundary) {
   scanStarted_ = true;
   oddRunEnds_ = unit::OddRunEnds();
   blockStart_ = boundary;
-  const unit::BlockMasks masks = haystack_.size() - boundary >= 64
-                                     ? unit::LoadBlockMasks(haystack_.data() + boundary, needle_[0])
-                                     : LoadTailMasks(boundary);
+  const unit::BlockMasks masks = LoadMasks(boundary);
   blockStarts_ = masks.equal & ~oddRunEnds_.Next(masks.high);
 }
 
-// The last, short block, padded with bytes that match nothing.
-unit::BlockMasks AlignedSearch::LoadTailMasks(std::size_t blockStart) const {
+// The masks of the 64 bytes from blockStart; the last, short block is padded
+// with bytes that match nothing.
+unit::BlockMasks AlignedSearch::LoadMasks(std::size_t blockStart) const {
+  if (haystack_.size() - blockStart >= 64) return unit::LoadBlockMasks(haystack_.data() + blockStart, needle_[0]);
   char padded[64] = {};
   std::memcpy(padded, haystack_.data() + blockStart, haystack_.size() - blockStart);
   return unit::LoadBlockMasks(padded, needle_[0]);

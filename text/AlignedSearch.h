@@ -44,7 +44,7 @@ class AlignedSearch {
   template <typename OnMatch>
   void ScanBlocks(std::size_t boundary, OnMatch&& onMatch);
   void StartScan(std::size_t boundary);
-  unit::BlockMasks LoadTailMasks(std::size_t blockStart) const;
+  unit::BlockMasks LoadMasks(std::size_t blockStart) const;
 
   std::string_view haystack_;
   std::string_view needle_;

@@ -19,27 +19,6 @@ bool WalkEndsOnLoneLeadByte(std::string_view bytes, std::size_t from) {
   return unit::WalkTo(bytes, from, bytes.size() - 1) == bytes.size() - 1;
 }
 
-// Writes each whole unit of the text through rewrite(unit, width, out),
-// which puts at most `width` bytes at out and returns how many; a lone lead
-// byte at the end is left out. One tight loop into one buffer, since the
-// blank and narrowing primitives run over whole 100 MB texts.
-template <typename Rewrite>
-GbkText RewriteUnits(const GbkText& text, Rewrite&& rewrite) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.Bytes().data());
-  const std::size_t size = text.Size();
-  ByteBuffer buffer(size);
-  char* out = buffer.Data();
-  std::size_t at = 0;
-  while (at < size) {
-    const std::size_t width = bytes[at] >= 0x80 ? 2 : 1;
-    if (at + width > size) break;
-    out += rewrite(bytes + at, width, out);
-    at += width;
-  }
-  buffer.SetSize(static_cast<std::size_t>(out - buffer.Data()));
-  return GbkText::FromShared(std::move(buffer).Share());
-}
-
 }  // namespace
 
 GbkText Substitute(const GbkText& text, const GbkText& find, const GbkText& replacement,
@@ -199,15 +178,28 @@ char NarrowedUnit(unsigned char lead, unsigned char trail) {
 }  // namespace
 
 GbkText Narrow(const GbkText& text) {
-  return RewriteUnits(text, [](const unsigned char* unit, std::size_t width, char* out) -> std::size_t {
-    const char narrowed = width == 2 ? NarrowedUnit(unit[0], unit[1]) : 0;
-    if (narrowed != 0) {
-      out[0] = narrowed;
-      return 1;
+  // One tight loop into one buffer: statistics narrow whole 100 MB texts.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.Bytes().data());
+  const std::size_t size = text.Size();
+  ByteBuffer buffer(size);
+  char* out = buffer.Data();
+  for (std::size_t at = 0; at < size;) {
+    if (bytes[at] < 0x80) {
+      *out++ = static_cast<char>(bytes[at++]);
+      continue;
     }
-    std::memcpy(out, unit, width);
-    return width;
-  });
+    if (at + 1 == size) break;  // a lone lead byte at the end is left out
+    const char narrowed = NarrowedUnit(bytes[at], bytes[at + 1]);
+    if (narrowed != 0) {
+      *out++ = narrowed;
+    } else {
+      *out++ = static_cast<char>(bytes[at]);
+      *out++ = static_cast<char>(bytes[at + 1]);
+    }
+    at += 2;
+  }
+  buffer.SetSize(static_cast<std::size_t>(out - buffer.Data()));
+  return GbkText::FromShared(std::move(buffer).Share());
 }
 
 }  // namespace yanqi
