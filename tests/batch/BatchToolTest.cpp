@@ -4,10 +4,9 @@
 #include <sys/wait.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "tests/TemporaryFolderTest.h"
 #include "tests/TestBytes.h"
 
 namespace {
@@ -20,28 +19,9 @@ struct Outcome {
   std::string err;
 };
 
-class BatchTool : public ::testing::Test {
+class BatchTool : public yanqi::test::TemporaryFolderTest {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("yanqi-batch-test-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string File(const std::string& name, const std::string& bytes) {
-    const fs::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-
-  static std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  std::string File(const std::string& name, const std::string& bytes) { return WriteFileAt(name, bytes); }
 
   // `command` is what follows the program's path, shell-quoted by the caller.
   Outcome Run(const std::string& command, const std::string& environment = "") {
@@ -49,10 +29,8 @@ class BatchTool : public ::testing::Test {
     const std::string line = environment + " '" YANQI_BATCH_PATH "' " + command + " >'" + out.string() +
                              "' 2>'" + err.string() + "'";
     const int status = std::system(line.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFileAt(out), ReadFileAt(err)};
   }
-
-  fs::path folder_;
 };
 
 using yanqi::test::HexBytes;

@@ -10,12 +10,12 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 
 #include "shell/BoxActions.h"
 #include "shell/HeadlessWindow.h"
 #include "shell/NativePaths.h"
 #include "shell/Startup.h"
+#include "tests/TemporaryFolderTest.h"
 #include "tests/TestBytes.h"
 #include "text/GbkCodec.h"
 #include "text/Slicing.h"
@@ -25,35 +25,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FileActionsTest : public ::testing::Test {
+class FileActionsTest : public test::TemporaryFolderTest {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("yanqi-files-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   // A path in the temporary folder, as the boxes hold it.
   GbkText PathOf(const std::string& name) { return GbkText((folder_ / name).string()); }
-  GbkText WriteFile(const std::string& name, const std::string& bytes) {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-    return PathOf(name);
-  }
-  std::string FileBytes(const std::string& name) {
-    std::ifstream in(folder_ / name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-  }
+  GbkText WriteFile(const std::string& name, const std::string& bytes) { return GbkText(WriteFileAt(name, bytes)); }
+  std::string FileBytes(const std::string& name) { return ReadFileAt(folder_ / name); }
   static std::vector<GbkText> MessageTexts(const HeadlessWindow& window) {
     std::vector<GbkText> texts;
     for (const ShownMessage& message : window.Messages()) texts.push_back(message.text);
     return texts;
   }
 
-  fs::path folder_;
   HeadlessWindow window_;
 };
 
