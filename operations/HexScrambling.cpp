@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "text/ByteBuffer.h"
@@ -33,12 +34,13 @@ constexpr std::array<std::int8_t, 256> DigitValues(bool upperCaseFirst) {
 constexpr std::array<std::int8_t, 256> kUpperCasedValue = DigitValues(true);
 constexpr std::array<std::int8_t, 256> kExactValue = DigitValues(false);
 
-// The table form of HexDigitsValue for two characters: Upper changes the
-// second byte only when the first is below 0x80, as the unit rule says.
-std::int32_t PairValue(unsigned char first, unsigned char second) {
-  const std::int32_t high = kUpperCasedValue[first];
-  const std::int32_t low = first >= 0x80 ? kExactValue[second] : kUpperCasedValue[second];
-  return 16 * high + low;
+// The byte HexTextToBytes makes of one pair, the table form of HexDigitsValue:
+// Upper changes the second byte only when the first is below 0x80, as the unit
+// rule says; an odd length ends with the first digit alone.
+char PairByte(unsigned char first, std::optional<unsigned char> second) {
+  if (!second) return static_cast<char>(ByteOf(kUpperCasedValue[first]));
+  const std::int32_t low = first >= 0x80 ? kExactValue[*second] : kUpperCasedValue[*second];
+  return static_cast<char>(ByteOf(16 * kUpperCasedValue[first] + low));
 }
 
 void SetButtonsAfter(WindowModel& window, bool scrambled) {
@@ -84,11 +86,9 @@ ByteBlock HexTextToBytes(const GbkText& text, EventPump& pump) {
   buffer.SetSize(pairs);
   pump.InChunks(pairs, [&](std::size_t begin, std::size_t end) {
     for (std::size_t i = begin; i < end; ++i) {
-      const unsigned char first = static_cast<unsigned char>(digits[2 * i]);
-      const std::int32_t value = 2 * i + 1 < digits.size()
-                                     ? PairValue(first, static_cast<unsigned char>(digits[2 * i + 1]))
-                                     : kUpperCasedValue[first];  // an odd length ends with one digit
-      out[i] = static_cast<char>(ByteOf(value));
+      out[i] = PairByte(static_cast<unsigned char>(digits[2 * i]),
+                        2 * i + 1 < digits.size() ? std::optional(static_cast<unsigned char>(digits[2 * i + 1]))
+                                                  : std::nullopt);
     }
   });
   return ByteBlock(std::move(buffer).Share());
@@ -122,13 +122,10 @@ std::size_t WriteUnscramblePass(std::string_view digits, char* out, EventPump& p
   if (pairs == 0) return 0;
   pump.InChunks(pairs, [&](std::size_t begin, std::size_t end) {
     for (std::size_t i = begin; i < end; ++i) {
-      // Pair i of the reversed text is digits[length - 1 - 2i] then digits[length - 2 - 2i];
-      // with an odd length the last pair is the first digit alone.
-      const unsigned char first = static_cast<unsigned char>(digits[length - 1 - 2 * i]);
-      const std::int32_t value = 2 * i + 1 < length
-                                     ? PairValue(first, static_cast<unsigned char>(digits[length - 2 - 2 * i]))
-                                     : kUpperCasedValue[first];
-      out[i] = static_cast<char>(ByteOf(value));
+      // Pair i of the reversed text is digits[length - 1 - 2i] then digits[length - 2 - 2i].
+      out[i] = PairByte(static_cast<unsigned char>(digits[length - 1 - 2 * i]),
+                        2 * i + 1 < length ? std::optional(static_cast<unsigned char>(digits[length - 2 - 2 * i]))
+                                           : std::nullopt);
     }
   });
   const void* zero = std::memchr(out, 0, pairs);
