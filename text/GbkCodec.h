@@ -10,6 +10,7 @@
 // that code page 936 cannot represent encodes as "?", as the platform does.
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,6 +23,18 @@ namespace yanqi {
 inline constexpr char16_t kEscapedByteBase = 0xF700;
 
 std::u16string DecodeGbk(std::string_view gbk);
+
+// How many bytes the character starting `bytes` (not empty) takes: two for a
+// lead byte 0x81-0xFE followed by a trail byte (0x40-0x7E or 0x80-0xFE), one
+// for any other byte. Decoding a text piece by piece at these boundaries
+// gives the same characters as decoding it whole, so a view can decode just
+// the part of a long line it shows. A byte below 0x80 always ends a character.
+inline std::size_t CharacterLength(std::string_view bytes) {
+  const unsigned char lead = static_cast<unsigned char>(bytes[0]);
+  if (lead < 0x81 || lead == 0xFF || bytes.size() < 2) return 1;
+  const unsigned char trail = static_cast<unsigned char>(bytes[1]);
+  return trail >= 0x40 && trail != 0x7F && trail != 0xFF ? 2 : 1;
+}
 std::string EncodeGbk(std::u16string_view text);
 
 // A text written in the source as UTF-8 (u8"..."), as code page 936 bytes.

@@ -60,6 +60,28 @@ TEST(GbkCodec, EveryOneAndTwoByteSequenceRoundTrips) {
   }
 }
 
+// Decodes `bytes` one character at a time, as a view of part of a line does.
+std::u16string DecodeByCharacters(std::string_view bytes) {
+  std::u16string text;
+  while (!bytes.empty()) {
+    const std::size_t length = CharacterLength(bytes);
+    text += DecodeGbk(bytes.substr(0, length));
+    bytes.remove_prefix(length);
+  }
+  return text;
+}
+
+TEST(GbkCodec, CharactersDecodeAloneAsInTheWholeText) {
+  for (unsigned first = 1; first < 256; ++first) {
+    for (unsigned second = 1; second < 256; ++second) {
+      for (const char third : {'\x20', '\x81', '\xFF'}) {
+        const std::string bytes = {static_cast<char>(first), static_cast<char>(second), third};
+        ASSERT_EQ(DecodeByCharacters(bytes), DecodeGbk(bytes)) << test::ShowBytes(bytes);
+      }
+    }
+  }
+}
+
 TEST(GbkCodec, RandomByteStringsRoundTrip) {
   std::mt19937 random(936);
   std::uniform_int_distribution<int> byte(1, 255);
