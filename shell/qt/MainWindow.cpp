@@ -12,7 +12,9 @@
 #include "shell/qt/BoxText.h"
 #include "shell/qt/CaptionButton.h"
 #include "shell/qt/CaptionLabel.h"
-#include "shell/qt/GbkEditBox.h"
+#include "shell/qt/FileDropTarget.h"
+#include "shell/qt/LargeTextBox.h"
+#include "shell/qt/SmallTextBox.h"
 #include "text/GbkCodec.h"
 
 namespace yanqi {
@@ -65,7 +67,7 @@ void MainWindow::CreateControls() {
     switch (description.kind) {
       case ControlKind::EditBox: {
         const bool large = description.control == Control::编辑框1 || description.control == Control::编辑框2;
-        widget = new GbkEditBox(large ? GbkEditBox::Kind::Large : GbkEditBox::Kind::Small, this);
+        widget = large ? static_cast<QWidget*>(new LargeTextBox(this)) : new SmallTextBox(this);
         break;
       }
       case ControlKind::Button:
@@ -114,7 +116,7 @@ void MainWindow::ShowCentred() {
   show();
 }
 
-GbkEditBox* MainWindow::Box(Control box) const { return static_cast<GbkEditBox*>(widgets_[IndexOf(box)]); }
+TextBox* MainWindow::Box(Control box) const { return dynamic_cast<TextBox*>(widgets_[IndexOf(box)]); }
 
 GbkText MainWindow::GetText(Control box) { return Box(box)->Bytes(); }
 
@@ -145,9 +147,8 @@ bool MainWindow::BindDropTarget(Control, std::int32_t nativeHandle) {
   if (dropTargetBound_) return false;
   for (Control box : {Control::编辑框1, Control::编辑框2, Control::编辑框3, Control::编辑框4}) {
     if (HandleOf(box) != nativeHandle) continue;
-    Box(box)->AcceptDroppedFiles([this](const std::vector<GbkText>& paths) {
-      TakeDroppedPaths(*this, JoinDroppedPaths(paths));
-    });
+    new FileDropTarget(*static_cast<QAbstractScrollArea*>(widgets_[IndexOf(box)]),
+                       [this](const std::vector<GbkText>& paths) { TakeDroppedPaths(*this, JoinDroppedPaths(paths)); });
     dropTargetBound_ = true;
     return true;
   }

@@ -12,7 +12,7 @@
 
 namespace yanqi {
 
-class GbkEditBox;
+class TextBox;
 class CaptionButton;
 class CaptionLabel;
 
@@ -53,7 +53,7 @@ class MainWindow : public QWidget, public WindowModel {
  private:
   void CreateControls();
   void BindEvents();
-  GbkEditBox* Box(Control box) const;
+  TextBox* Box(Control box) const;
 
   std::array<QWidget*, kControlCount> widgets_{};
   QTimer clock_{this};  // a child, so that it is found by its name

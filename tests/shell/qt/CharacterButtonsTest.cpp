@@ -40,7 +40,7 @@ TEST_F(WindowTest, StatisticsShowProgressThenSummaryAndServeANestedClick) {
   EXPECT_TRUE(label->Caption().startsWith(Utf8(u8"共有中文:0个,共有英文:")));
   EXPECT_TRUE(label->Caption().endsWith(Utf8(u8"共有字符数:") + QString::number(lines.size()) + Utf8(u8"个字符")));
   // The nested click replaced in the source text into the result box.
-  const GbkText result = Box(Control::编辑框2)->ReadDocumentBytes();
+  const GbkText result = Large(Control::编辑框2)->Bytes();
   EXPECT_EQ(result.Size(), lines.size() - 2 * (lines.size() / line.size()));
   EXPECT_EQ(result.Bytes().substr(0, 28), "abcdefghij klmnopqrstuvw! 01");
 }
@@ -63,8 +63,8 @@ TEST_F(WindowTest, CharacterButtonsChangeTheBoxes) {
     Window().SetText(Control::编辑框1, c.source);
     Window().SetText(Control::编辑框2, "");
     QTest::mouseClick(Find<QPushButton>(c.button), Qt::LeftButton);
-    EXPECT_EQ(Box(Control::编辑框1)->ReadDocumentBytes(), c.sourceAfter);
-    EXPECT_EQ(Box(Control::编辑框2)->ReadDocumentBytes(), c.resultAfter);
+    EXPECT_EQ(Large(Control::编辑框1)->Bytes(), c.sourceAfter);
+    EXPECT_EQ(Large(Control::编辑框2)->Bytes(), c.resultAfter);
   }
 }
 

@@ -17,8 +17,7 @@ class LineButtonsTest : public WindowTest {
     Window().SetText(Control::编辑框1, source);
     Window().SetText(Control::编辑框2, result);
   }
-  // Each box as the document shows it, read past the window model's cache.
-  GbkText Shown(Control box) { return Box(box)->ReadDocumentBytes(); }
+  GbkText Shown(Control box) { return Large(box)->Bytes(); }
 };
 
 TEST_F(LineButtonsTest, ButtonsChangeTheBoxes) {
@@ -49,7 +48,7 @@ TEST_F(LineButtonsTest, SequenceFollowsTheSourceText) {
   const GbkText source = Shown(Control::编辑框1);
   EXPECT_EQ(source.Bytes().substr(0, 7), "x1\r\n2\r\n");
   EXPECT_EQ(source.Bytes().substr(source.Size() - 6), "1000\r\n");
-  EXPECT_EQ(Box(Control::编辑框1)->blockCount(), 1001);
+  EXPECT_EQ(Large(Control::编辑框1)->Document().LineCount(), 1001);
 }
 
 TEST_F(LineButtonsTest, ShuffleKeepsEveryLine) {

@@ -13,7 +13,7 @@ TEST_F(WindowTest, ScrambleAndRestoreSwapTheButtons) {
   auto* unscramble = Find<QPushButton>(Control::解密);
   Window().SetText(Control::编辑框1, "abc");
   QTest::mouseClick(scramble, Qt::LeftButton);
-  EXPECT_EQ(Box(Control::编辑框1)->ReadDocumentBytes(), GbkText("333333633323336333133363"));
+  EXPECT_EQ(Large(Control::编辑框1)->Bytes(), GbkText("333333633323336333133363"));
   EXPECT_FALSE(scramble->isEnabled());
   EXPECT_TRUE(unscramble->isEnabled());
   QTest::mouseClick(scramble, Qt::LeftButton);  // disabled: nothing happens
@@ -21,7 +21,7 @@ TEST_F(WindowTest, ScrambleAndRestoreSwapTheButtons) {
   EXPECT_FALSE(scramble->isEnabled()) << "clearing the boxes leaves the states";
   Window().SetText(Control::编辑框1, "333333633323336333133363");
   QTest::mouseClick(unscramble, Qt::LeftButton);
-  EXPECT_EQ(Box(Control::编辑框1)->ReadDocumentBytes(), GbkText("abc"));
+  EXPECT_EQ(Large(Control::编辑框1)->Bytes(), GbkText("abc"));
   EXPECT_TRUE(scramble->isEnabled());
   EXPECT_FALSE(unscramble->isEnabled());
 }
@@ -35,7 +35,7 @@ TEST_F(WindowTest, ClosingTheWindowDuringAScrambleEndsIt) {
   QTimer::singleShot(0, &Window(), [this] { Window().close(); });
   QTest::mouseClick(Find<QPushButton>(Control::加密), Qt::LeftButton);
   EXPECT_TRUE(Window().IsClosed());
-  EXPECT_EQ(Box(Control::编辑框1)->ReadDocumentBytes(), source) << "the box was not touched";
+  EXPECT_EQ(Large(Control::编辑框1)->Bytes(), source) << "the box was not touched";
   EXPECT_TRUE(Find<QPushButton>(Control::加密)->isEnabled());
 }
 

@@ -12,8 +12,9 @@
 
 #include "shell/Startup.h"
 #include "shell/WindowDescription.h"
-#include "shell/qt/GbkEditBox.h"
+#include "shell/qt/LargeTextBox.h"
 #include "shell/qt/MainWindow.h"
+#include "shell/qt/SmallTextBox.h"
 
 namespace yanqi::test {
 
@@ -41,7 +42,9 @@ class WindowTest : public ::testing::Test {
     EXPECT_NE(widget, nullptr) << ObjectName(control).toStdString();
     return widget;
   }
-  GbkEditBox* Box(Control control) { return Find<GbkEditBox>(control); }
+  // The source and result boxes, and the find and replacement boxes.
+  LargeTextBox* Large(Control control) { return Find<LargeTextBox>(control); }
+  SmallTextBox* Small(Control control) { return Find<SmallTextBox>(control); }
 
   // Runs `inspect` on the next modal box that opens, then closes it.
   static void WhenModalOpens(std::function<void(QWidget*)> inspect) {

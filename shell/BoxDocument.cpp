@@ -1,0 +1,147 @@
+#include "shell/BoxDocument.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "text/GbkCodec.h"
+#include "text/Slicing.h"
+
+namespace yanqi {
+namespace {
+
+std::size_t NextTabStop(std::size_t column) {
+  return (column / BoxDocument::kTabColumns + 1) * BoxDocument::kTabColumns;
+}
+
+const char* FindTab(const char* from, const char* end) {
+  return static_cast<const char*>(std::memchr(from, '\t', static_cast<std::size_t>(end - from)));
+}
+
+}  // namespace
+
+void BoxDocument::SetText(GbkText text) {
+  text_ = std::move(text);
+  widest_ = 0;
+  IndexFrom(0);
+}
+
+void BoxDocument::Append(const GbkText& text) {
+  if (text.Empty()) return;
+  text_ = Concat(text_, text);
+  // A CR at the old end may pair with an LF at the start of the new text.
+  IndexFrom(LineCount() - 1);
+}
+
+void BoxDocument::Replace(std::size_t from, std::size_t to, const GbkText& bytes) {
+  text_ = Concat(text_.Sub(0, from), bytes, text_.Sub(to, text_.Size() - to));
+  widest_ = 0;
+  IndexFrom(0);
+}
+
+void BoxDocument::IndexFrom(std::size_t line) {
+  lineStarts_.resize(line + 1);
+  const std::string_view bytes = text_.Bytes();
+  const char* const begin = bytes.data();
+  const char* const end = begin + bytes.size();
+  const char* at = begin + lineStarts_.back();
+  // Breaks are found by their LF, the rarer byte of the pair in most texts.
+  while (at < end) {
+    const char* lf = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+    if (lf == nullptr) break;
+    if (lf > begin + lineStarts_.back() && lf[-1] == '\r') lineStarts_.push_back(static_cast<std::size_t>(lf + 1 - begin));
+    at = lf + 1;
+  }
+  const bool hasTabs = FindTab(begin + lineStarts_[line], end) != nullptr;
+  for (std::size_t i = line; i < LineCount(); ++i) {
+    const std::size_t columns = hasTabs ? ColumnsOf(i) : LineEnd(i) - LineStart(i);
+    widest_ = std::max(widest_, columns);
+  }
+}
+
+std::size_t BoxDocument::LineEnd(std::size_t line) const {
+  return line + 1 < LineCount() ? lineStarts_[line + 1] - 2 : text_.Size();
+}
+
+std::size_t BoxDocument::LineOf(std::size_t offset) const {
+  return static_cast<std::size_t>(std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset) -
+                                  lineStarts_.begin()) - 1;
+}
+
+std::string_view BoxDocument::LineBytes(std::size_t line) const {
+  return text_.Bytes().substr(LineStart(line), LineEnd(line) - LineStart(line));
+}
+
+std::size_t BoxDocument::ColumnOf(std::size_t offset) const {
+  const char* const bytes = text_.Bytes().data();
+  const char* at = bytes + LineStart(LineOf(offset));
+  const char* const target = bytes + offset;
+  std::size_t column = 0;
+  for (const char* tab = FindTab(at, target); tab != nullptr; tab = FindTab(at, target)) {
+    column = NextTabStop(column + static_cast<std::size_t>(tab - at));
+    at = tab + 1;
+  }
+  return column + static_cast<std::size_t>(target - at);
+}
+
+std::size_t BoxDocument::PositionAtColumn(std::size_t line, std::size_t column) const {
+  const char* const bytes = text_.Bytes().data();
+  const char* at = bytes + LineStart(line);
+  const char* const end = bytes + LineEnd(line);
+  // Find the byte covering the column, crossing tabs by their widths.
+  std::size_t atColumn = 0;
+  std::size_t covering = LineEnd(line);
+  for (;;) {
+    const char* tab = FindTab(at, end);
+    const char* runEnd = tab ? tab : end;
+    if (atColumn + static_cast<std::size_t>(runEnd - at) > column) {
+      covering = static_cast<std::size_t>(at - bytes) + (column - atColumn);
+      break;
+    }
+    if (tab == nullptr) break;
+    atColumn += static_cast<std::size_t>(tab - at);
+    const std::size_t stop = NextTabStop(atColumn);
+    if (stop > column) {
+      // Within the tab: before it in its first half, after it in its second.
+      const std::size_t before = static_cast<std::size_t>(tab - bytes);
+      return (column - atColumn) * 2 < stop - atColumn ? before : before + 1;
+    }
+    atColumn = stop;
+    at = tab + 1;
+  }
+  if (covering == LineEnd(line)) return covering;
+  const std::size_t start = BoundaryAtOrBefore(line, covering);
+  const std::size_t length = CharacterLength(text_.Bytes().substr(start));
+  // The caret goes to the nearer edge of the character under the column.
+  const std::size_t startColumn = column - (covering - start);
+  return (column - startColumn) * 2 < length ? start : start + length;
+}
+
+std::size_t BoxDocument::BoundaryAtOrBefore(std::size_t line, std::size_t offset) const {
+  const std::string_view bytes = text_.Bytes();
+  const std::size_t lineStart = LineStart(line);
+  offset = std::min(offset, LineEnd(line));
+  // A byte below 0x80 always ends a character: walk from after the last one.
+  std::size_t walk = offset;
+  while (walk > lineStart && static_cast<unsigned char>(bytes[walk - 1]) >= 0x80) --walk;
+  for (;;) {
+    const std::size_t next = walk + CharacterLength(bytes.substr(walk, LineEnd(line) - walk));
+    if (walk == offset || next > offset) return walk;
+    walk = next;
+  }
+}
+
+std::size_t BoxDocument::NextPosition(std::size_t position) const {
+  const std::size_t line = LineOf(position);
+  if (position < LineEnd(line)) {
+    return position + CharacterLength(text_.Bytes().substr(position, LineEnd(line) - position));
+  }
+  return line + 1 < LineCount() ? LineStart(line + 1) : position;
+}
+
+std::size_t BoxDocument::PreviousPosition(std::size_t position) const {
+  const std::size_t line = LineOf(position);
+  if (position == LineStart(line)) return line > 0 ? LineEnd(line - 1) : position;
+  return BoundaryAtOrBefore(line, position - 1);
+}
+
+}  // namespace yanqi
