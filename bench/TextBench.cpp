@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/BenchText.h"
+#include "shell/BoxDocument.h"
 #include "text/GbkCodec.h"
 #include "text/Rewriting.h"
 #include "text/Search.h"
@@ -34,6 +35,14 @@ void IndexOfMissing(benchmark::State& state) {
 void StripSpaces(benchmark::State& state) { Run(state, [](const GbkText& t) { return StripAllSpaces(t); }); }
 void NarrowText(benchmark::State& state) { Run(state, [](const GbkText& t) { return Narrow(t); }); }
 void TrimText(benchmark::State& state) { Run(state, [](const GbkText& t) { return TrimBoth(t); }); }
+// What a large box does with a text it is given: index its lines.
+void IndexBoxLines(benchmark::State& state) {
+  Run(state, [](const GbkText& t) {
+    BoxDocument document;
+    document.SetText(t);
+    return document.LineCount();
+  });
+}
 void Decode(benchmark::State& state) { Run(state, [](const GbkText& t) { return DecodeGbk(t.Bytes()).size(); }); }
 void Encode(benchmark::State& state) {
   const std::u16string unicode = DecodeGbk(Text().Bytes());
@@ -48,6 +57,7 @@ BENCHMARK(IndexOfMissing)->Unit(benchmark::kMillisecond);
 BENCHMARK(StripSpaces)->Unit(benchmark::kMillisecond);
 BENCHMARK(NarrowText)->Unit(benchmark::kMillisecond);
 BENCHMARK(TrimText)->Unit(benchmark::kMillisecond);
+BENCHMARK(IndexBoxLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(Decode)->Unit(benchmark::kMillisecond);
 BENCHMARK(Encode)->Unit(benchmark::kMillisecond);
 

@@ -1,8 +1,11 @@
 #include "shell/BoxDocument.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
+#include "text/BoundaryScan.h"
 #include "text/GbkCodec.h"
 #include "text/Slicing.h"
 
@@ -20,9 +23,19 @@ const char* FindTab(const char* from, const char* end) {
 }  // namespace
 
 void BoxDocument::SetText(GbkText text) {
+  const bool sameStart = text.Bytes().data() == text_.Bytes().data() && !text.Empty();
+  const std::size_t oldSize = text_.Size();
   text_ = std::move(text);
   widest_ = 0;
-  IndexFrom(0);
+  if (sameStart && text_.Size() <= oldSize) {
+    // The text is the beginning of the one shown (an operation cut its end
+    // off, or changed nothing): the index is already there but for its end.
+    // A break stays while its LF does.
+    lineStarts_.erase(std::upper_bound(lineStarts_.begin(), lineStarts_.end(), text_.Size()), lineStarts_.end());
+    MeasureFrom(0);
+  } else {
+    IndexFrom(0);
+  }
 }
 
 void BoxDocument::Append(const GbkText& text) {
@@ -41,17 +54,25 @@ void BoxDocument::Replace(std::size_t from, std::size_t to, const GbkText& bytes
 void BoxDocument::IndexFrom(std::size_t line) {
   lineStarts_.resize(line + 1);
   const std::string_view bytes = text_.Bytes();
-  const char* const begin = bytes.data();
-  const char* const end = begin + bytes.size();
-  const char* at = begin + lineStarts_.back();
-  // Breaks are found by their LF, the rarer byte of the pair in most texts.
-  while (at < end) {
-    const char* lf = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
-    if (lf == nullptr) break;
-    if (lf > begin + lineStarts_.back() && lf[-1] == '\r') lineStarts_.push_back(static_cast<std::size_t>(lf + 1 - begin));
-    at = lf + 1;
+  const auto addBreakAt = [&](std::size_t lf) {
+    if (lf > 0 && bytes[lf - 1] == '\r') lineStarts_.push_back(lf + 1);
+  };
+  // Breaks are found by their LF, 64 bytes at a time.
+  std::size_t at = lineStarts_.back();
+  for (; at + 64 <= bytes.size(); at += 64) {
+    for (std::uint64_t lfs = unit::LoadBlockMasks(bytes.data() + at, '\n').equal; lfs != 0; lfs &= lfs - 1) {
+      addBreakAt(at + static_cast<std::size_t>(std::countr_zero(lfs)));
+    }
   }
-  const bool hasTabs = FindTab(begin + lineStarts_[line], end) != nullptr;
+  for (; at < bytes.size(); ++at) {
+    if (bytes[at] == '\n') addBreakAt(at);
+  }
+  MeasureFrom(line);
+}
+
+void BoxDocument::MeasureFrom(std::size_t line) {
+  const char* const begin = text_.Bytes().data();
+  const bool hasTabs = FindTab(begin + LineStart(line), begin + text_.Size()) != nullptr;
   for (std::size_t i = line; i < LineCount(); ++i) {
     const std::size_t columns = hasTabs ? ColumnsOf(i) : LineEnd(i) - LineStart(i);
     widest_ = std::max(widest_, columns);
