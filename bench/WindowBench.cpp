@@ -15,6 +15,7 @@
 #include "shell/HeadlessWindow.h"
 #include "shell/Startup.h"
 #include "shell/WindowDescription.h"
+#include "shell/qt/CaptionLabel.h"
 #include "shell/qt/MainWindow.h"
 
 namespace {
@@ -89,5 +90,35 @@ int main(int argc, char** argv) {
     std::printf("%-22s %11.3fs %11.3fs %8.2f\n", name, windowSeconds, headlessSeconds, windowSeconds / headlessSeconds);
     std::fflush(stdout);
   }
+
+  // Scrambling the text and restoring it: how long, how often the clock
+  // label changed meanwhile, and the longest time no event was served.
+  window.SetText(Control::编辑框1, source);
+  QCoreApplication::processEvents();
+  auto* clockLabel = window.findChild<CaptionLabel*>(ObjectName(Control::标签2));
+  for (Control button : {Control::加密, Control::解密}) {
+    QString lastCaption = clockLabel->Caption();
+    int clockChanges = 0;
+    QElapsedTimer sinceServed;
+    qint64 longestGap = 0;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+      longestGap = std::max(longestGap, sinceServed.restart());
+      if (clockLabel->Caption() != lastCaption) {
+        lastCaption = clockLabel->Caption();
+        ++clockChanges;
+      }
+    });
+    watcher.start(5);
+    sinceServed.start();
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(window.findChild<QPushButton*>(ObjectName(button)), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    std::printf("%-22s %11.3fs  clock changed %d times, events waited at most %lld ms\n",
+                button == Control::加密 ? "Scramble" : "Unscramble", Seconds(timer), clockChanges,
+                static_cast<long long>(longestGap));
+  }
+  std::printf("round trip gives the source back: %s\n", window.GetText(Control::编辑框1) == source ? "yes" : "NO");
   return 0;
 }

@@ -40,9 +40,12 @@ void BoxDocument::SetText(GbkText text) {
 
 void BoxDocument::Append(const GbkText& text) {
   if (text.Empty()) return;
+  // A CR at the old end pairs with an LF at the start of the new text, and
+  // the last line, which may have been the widest, loses the CR.
+  const bool joinsBreak = !text_.Empty() && text_.Bytes().back() == '\r' && text.Bytes().front() == '\n';
   text_ = Concat(text_, text);
-  // A CR at the old end may pair with an LF at the start of the new text.
-  IndexFrom(LineCount() - 1);
+  if (joinsBreak) widest_ = 0;
+  IndexFrom(joinsBreak ? 0 : LineCount() - 1);
 }
 
 void BoxDocument::Replace(std::size_t from, std::size_t to, const GbkText& bytes) {
@@ -57,12 +60,19 @@ void BoxDocument::IndexFrom(std::size_t line) {
   const auto addBreakAt = [&](std::size_t lf) {
     if (lf > 0 && bytes[lf - 1] == '\r') lineStarts_.push_back(lf + 1);
   };
-  // Breaks are found by their LF, 64 bytes at a time.
+  // Breaks are found by their LF, 64 bytes at a time where lines are short;
+  // a block without one leaves the search for the next to memchr, which is
+  // faster over long lines.
   std::size_t at = lineStarts_.back();
-  for (; at + 64 <= bytes.size(); at += 64) {
-    for (std::uint64_t lfs = unit::LoadBlockMasks(bytes.data() + at, '\n').equal; lfs != 0; lfs &= lfs - 1) {
-      addBreakAt(at + static_cast<std::size_t>(std::countr_zero(lfs)));
+  while (at + 64 <= bytes.size()) {
+    std::uint64_t lfs = unit::LoadBlockMasks(bytes.data() + at, '\n').equal;
+    if (lfs == 0) {
+      const void* lf = std::memchr(bytes.data() + at + 64, '\n', bytes.size() - at - 64);
+      at = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) : bytes.size();
+      continue;
     }
+    for (; lfs != 0; lfs &= lfs - 1) addBreakAt(at + static_cast<std::size_t>(std::countr_zero(lfs)));
+    at += 64;
   }
   for (; at < bytes.size(); ++at) {
     if (bytes[at] == '\n') addBreakAt(at);
