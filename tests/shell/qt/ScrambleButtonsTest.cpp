@@ -26,6 +26,23 @@ TEST_F(WindowTest, ScrambleAndRestoreSwapTheButtons) {
   EXPECT_FALSE(unscramble->isEnabled());
 }
 
+TEST_F(WindowTest, ATenMegabyteScrambleServesANestedClickAndShowsItsResult) {
+  std::string lines;
+  while (lines.size() < (10u << 20)) lines += "ten megabytes of text, line after line\r\n";
+  const GbkText source(lines);
+  Window().SetText(Control::编辑框1, source);
+  // 繁转简 runs while the scramble lets events run: it still reads the source.
+  QTimer::singleShot(0, &Window(), [this] { QTest::mouseClick(Find<QPushButton>(Control::_繁转简), Qt::LeftButton); });
+  QTest::mouseClick(Find<QPushButton>(Control::加密), Qt::LeftButton);
+  EXPECT_EQ(Window().GetText(Control::编辑框2), source) << "the nested click was served";
+  LargeTextBox* box = Large(Control::编辑框1);
+  EXPECT_EQ(box->Bytes().Size(), 8 * source.Size());
+  EXPECT_EQ(box->Document().LineCount(), 1u) << "one line of digits";
+  box->viewport()->repaint();
+  QTest::mouseClick(Find<QPushButton>(Control::解密), Qt::LeftButton);
+  EXPECT_EQ(box->Bytes(), source);
+}
+
 TEST_F(WindowTest, ClosingTheWindowDuringAScrambleEndsIt) {
   std::string lines;
   while (lines.size() < (4u << 20)) lines += "a line of some length to scramble, over and over again\r\n";
