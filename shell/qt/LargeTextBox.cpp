@@ -65,8 +65,13 @@ int WordClass(std::string_view character) {
 LargeTextBox::LargeTextBox(QWidget* parent) : QAbstractScrollArea(parent) {
   setFont(GridFont());
   const QFontMetricsF metrics(font());
-  columnWidth_ = static_cast<int>(std::ceil(
-      std::max(metrics.horizontalAdvance(QLatin1Char('M')), metrics.horizontalAdvance(QChar(0x4E2D)) / 2)));
+  // A column is half a full-width character. Half-width characters are
+  // usually wider than that in a monospaced face: they are drawn condensed
+  // to fit, as terminals that mix the two do.
+  columnWidth_ = static_cast<int>(std::ceil(metrics.horizontalAdvance(QChar(0x4E2D)) / 2));
+  halfWidthFont_ = font();
+  const qreal halfWidth = metrics.horizontalAdvance(QLatin1Char('M'));
+  if (halfWidth > columnWidth_) halfWidthFont_.setStretch(static_cast<int>(100 * columnWidth_ / halfWidth));
   lineHeight_ = static_cast<int>(std::ceil(metrics.height()));
   ascent_ = static_cast<int>(std::round(metrics.ascent()));
 
@@ -519,6 +524,7 @@ void LargeTextBox::PaintCharacter(QPainter& painter, std::string_view character,
   if (character[0] == '\t') return;
   const QString decoded = Decoded(character);
   if (!IsShownAsMark(decoded[0].unicode())) {
+    painter.setFont(character.size() == 1 ? halfWidthFont_ : font());
     painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter.drawText(QPointF(place.left(), place.top() + ascent_), decoded);
     return;

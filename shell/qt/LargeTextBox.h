@@ -102,6 +102,7 @@ class LargeTextBox : public QAbstractScrollArea, public TextBox {
   std::vector<Snapshot> redo_;
   std::optional<std::size_t> typingEnd_;  // where typing that joins the last undo step goes on
   QString preedit_;                       // an input method's text not yet committed
+  QFont halfWidthFont_;
   int columnWidth_ = 8;
   int lineHeight_ = 16;
   int ascent_ = 12;
