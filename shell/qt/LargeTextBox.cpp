@@ -52,10 +52,11 @@ bool IsShownAsMark(char16_t c) { return IsEscapedByte(c) || c < 0x20 || c == 0x7
 
 // Words for a double click: runs of letters and digits, of other two-byte
 // characters, of blanks, or one sign.
+constexpr int kBlanks = 2;
 int WordClass(std::string_view character) {
   const unsigned char first = static_cast<unsigned char>(character[0]);
   if (character.size() == 2) return 1;
-  if (first == ' ' || first == '\t') return 2;
+  if (first == ' ' || first == '\t') return kBlanks;
   if (std::isalnum(first) || first == '_' || first >= 0x80) return 3;
   return 4;
 }
@@ -224,6 +225,8 @@ void LargeTextBox::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Paste)) return Paste();
   if (event->matches(QKeySequence::Undo)) return Undo();
   if (event->matches(QKeySequence::Redo)) return Redo();
+  if (event->matches(QKeySequence::DeleteStartOfWord)) return DeleteSelectionOr(PreviousWordStart(caret_));
+  if (event->matches(QKeySequence::DeleteEndOfWord)) return DeleteSelectionOr(NextWordStart(caret_));
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -253,6 +256,8 @@ bool LargeTextBox::MoveByKey(QKeyEvent* event) {
       {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar, [&] { return document_.NextPosition(caret_); }},
       {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar,
        [&] { return document_.PreviousPosition(caret_); }},
+      {QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, [&] { return NextWordStart(caret_); }},
+      {QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord, [&] { return PreviousWordStart(caret_); }},
       {QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, [&] { return LineMoved(1); }, true},
       {QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine, [&] { return LineMoved(-1); }, true},
       {QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, [&] { return LineMoved(VisibleLines()); }, true},
@@ -352,25 +357,50 @@ void LargeTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
   MoveCaret(to, true);
 }
 
+std::string_view LargeTextBox::CharacterAt(std::size_t position) const {
+  return document_.Text().Bytes().substr(position, document_.NextPosition(position) - position);
+}
+
 std::pair<std::size_t, std::size_t> LargeTextBox::WordAround(std::size_t position) const {
-  const std::string_view text = document_.Text().Bytes();
   const std::size_t line = document_.LineOf(position);
   const std::size_t lineEnd = document_.LineEnd(line);
   if (position == lineEnd) {
     if (position == document_.LineStart(line)) return {position, position};
     position = document_.PreviousPosition(position);
   }
-  const auto characterAt = [&](std::size_t at) { return text.substr(at, document_.NextPosition(at) - at); };
-  const int wordClass = WordClass(characterAt(position));
+  const int wordClass = WordClass(CharacterAt(position));
   std::size_t from = position;
   while (from > document_.LineStart(line)) {
     const std::size_t previous = document_.PreviousPosition(from);
-    if (WordClass(characterAt(previous)) != wordClass) break;
+    if (WordClass(CharacterAt(previous)) != wordClass) break;
     from = previous;
   }
   std::size_t to = document_.NextPosition(position);
-  while (to < lineEnd && WordClass(characterAt(to)) == wordClass) to = document_.NextPosition(to);
+  while (to < lineEnd && WordClass(CharacterAt(to)) == wordClass) to = document_.NextPosition(to);
   return {from, std::min(to, lineEnd)};
+}
+
+// Ctrl+Right: past the rest of this word and the blanks after it; from the
+// end of a line, over the break.
+std::size_t LargeTextBox::NextWordStart(std::size_t position) const {
+  const std::size_t lineEnd = document_.LineEnd(document_.LineOf(position));
+  if (position == lineEnd) return document_.NextPosition(position);
+  const int wordClass = WordClass(CharacterAt(position));
+  while (position < lineEnd && WordClass(CharacterAt(position)) == wordClass) position = document_.NextPosition(position);
+  while (position < lineEnd && WordClass(CharacterAt(position)) == kBlanks) position = document_.NextPosition(position);
+  return position;
+}
+
+// Ctrl+Left: back over blanks, then to the start of the word before them.
+std::size_t LargeTextBox::PreviousWordStart(std::size_t position) const {
+  const std::size_t lineStart = document_.LineStart(document_.LineOf(position));
+  if (position == lineStart) return document_.PreviousPosition(position);
+  const auto classBefore = [&](std::size_t at) { return WordClass(CharacterAt(document_.PreviousPosition(at))); };
+  while (position > lineStart && classBefore(position) == kBlanks) position = document_.PreviousPosition(position);
+  if (position == lineStart) return position;
+  const int wordClass = classBefore(position);
+  while (position > lineStart && classBefore(position) == wordClass) position = document_.PreviousPosition(position);
+  return position;
 }
 
 void LargeTextBox::contextMenuEvent(QContextMenuEvent* event) {

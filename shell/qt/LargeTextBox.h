@@ -81,7 +81,10 @@ class LargeTextBox : public QAbstractScrollArea, public TextBox {
   void MoveCaret(std::size_t position, bool extendSelection);
   std::size_t LineMoved(std::ptrdiff_t lines);
   std::size_t PositionAt(QPoint point) const;
+  std::string_view CharacterAt(std::size_t position) const;
   std::pair<std::size_t, std::size_t> WordAround(std::size_t position) const;
+  std::size_t NextWordStart(std::size_t position) const;
+  std::size_t PreviousWordStart(std::size_t position) const;
   void EnsureCaretVisible();
   QRect CaretRect() const;
   void RestartBlinking();

@@ -63,6 +63,20 @@ TEST_F(LargeTextBoxTest, UpAndDownKeepTheColumnAcrossShortLines) {
   EXPECT_EQ(Source()->Caret(), Text().Size());
 }
 
+TEST_F(LargeTextBoxTest, ControlMovesAndDeletesByWords) {
+  Start(Concat("one two", Gbk(u8"中文"), "  x\r\ny"));
+  const std::size_t starts[] = {4, 7, 13, 14, 16};  // two, 中文 (after "two"), x, the next line, its end
+  for (const std::size_t start : starts) {
+    Key(Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(Source()->Caret(), start);
+  }
+  Key(Qt::Key_Left, Qt::ControlModifier);
+  Key(Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(Source()->Caret(), 13u);
+  Key(Qt::Key_Backspace, Qt::ControlModifier);
+  EXPECT_EQ(Text(), GbkText("one twox\r\ny")) << "the blanks before the caret and the word before them";
+}
+
 TEST_F(LargeTextBoxTest, ShiftSelectsAndTypingReplacesTheSelection) {
   Start(Gbk(u8"一二三"));
   Key(Qt::Key_Right);
