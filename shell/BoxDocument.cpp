@@ -20,6 +20,16 @@ const char* FindTab(const char* from, const char* end) {
   return static_cast<const char*>(std::memchr(from, '\t', static_cast<std::size_t>(end - from)));
 }
 
+// Whether all eight bytes from `at` are 0x81-0xFE: high, and none 0x80 or 0xFF.
+bool AllPairing(const unsigned char* at) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  const auto hasZeroByte = [](std::uint64_t word) { return ((word - kOnes) & ~word & kHighs) != 0; };
+  std::uint64_t word;
+  std::memcpy(&word, at, sizeof word);
+  return (word & kHighs) == kHighs && !hasZeroByte(~word) && !hasZeroByte(word ^ kHighs);
+}
+
 }  // namespace
 
 void BoxDocument::SetText(GbkText text) {
@@ -147,18 +157,30 @@ std::size_t BoxDocument::PositionAtColumn(std::size_t line, std::size_t column) 
   return (column - startColumn) * 2 < length ? start : start + length;
 }
 
+// After a byte that cannot pair with the byte before it (below 0x81, or
+// 0xFF) a character always starts. From there on the bytes 0x81-0xFE pair
+// up two by two, so the answer is a matter of parity, whatever the length of
+// the run (a line of nothing but Chinese characters); only the last byte of
+// a run may stand alone.
 std::size_t BoxDocument::BoundaryAtOrBefore(std::size_t line, std::size_t offset) const {
-  const std::string_view bytes = text_.Bytes();
+  const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text_.Bytes().data());
   const std::size_t lineStart = LineStart(line);
   offset = std::min(offset, LineEnd(line));
-  // A byte below 0x80 always ends a character: walk from after the last one.
-  std::size_t walk = offset;
-  while (walk > lineStart && static_cast<unsigned char>(bytes[walk - 1]) >= 0x80) --walk;
-  for (;;) {
-    const std::size_t next = walk + CharacterLength(bytes.substr(walk, LineEnd(line) - walk));
-    if (walk == offset || next > offset) return walk;
-    walk = next;
+  std::size_t runStart = offset;
+  while (runStart > lineStart) {
+    if (runStart - lineStart >= 8 && AllPairing(bytes + runStart - 8)) {
+      runStart -= 8;
+    } else if (bytes[runStart - 1] >= 0x81 && bytes[runStart - 1] <= 0xFE) {
+      --runStart;
+    } else {
+      break;
+    }
   }
+  if ((offset - runStart) % 2 == 0) return offset;
+  // The byte before starts a character, which takes the byte at `offset`
+  // along unless that cannot be a second byte.
+  const std::size_t lead = offset - 1;
+  return lead + CharacterLength(text_.Bytes().substr(lead, LineEnd(line) - lead)) > offset ? lead : offset;
 }
 
 std::size_t BoxDocument::NextPosition(std::size_t position) const {
