@@ -17,6 +17,7 @@ std::size_t NextTabStop(std::size_t column) {
 }
 
 const char* FindTab(const char* from, const char* end) {
+  if (from == end) return nullptr;  // the empty text may have no storage at all
   return static_cast<const char*>(std::memchr(from, '\t', static_cast<std::size_t>(end - from)));
 }
 
