@@ -21,10 +21,6 @@
 namespace yanqi {
 namespace {
 
-// Undo keeps at most this many steps and this many bytes of earlier texts.
-constexpr std::size_t kUndoSteps = 100;
-constexpr std::size_t kUndoBytes = std::size_t{256} << 20;
-
 // A face whose half-width and full-width characters fill one and two columns
 // of the grid; the platform's monospaced face when it is not installed.
 QFont GridFont() {
@@ -96,9 +92,7 @@ void LargeTextBox::SetBytes(const GbkText& text) {
   document_.SetText(text);
   caret_ = anchor_ = 0;
   goalColumn_.reset();
-  undo_.clear();
-  redo_.clear();
-  typingEnd_.reset();
+  history_.Clear();
   UpdateScrollBars();
   verticalScrollBar()->setValue(0);
   horizontalScrollBar()->setValue(0);
@@ -110,9 +104,7 @@ void LargeTextBox::AppendBytes(std::span<const GbkText> texts) {
   if (joined.Empty()) return;
   // Not an undo step: the history is dropped rather than keeping a step that
   // would take the appended text away, as for a text set by an operation.
-  undo_.clear();
-  redo_.clear();
-  typingEnd_.reset();
+  history_.Clear();
   document_.Append(joined);
   caret_ = anchor_ = document_.Text().Size();
   goalColumn_.reset();
@@ -138,46 +130,27 @@ void LargeTextBox::Insert(const GbkText& bytes) {
 
 void LargeTextBox::Edit(std::size_t from, std::size_t to, const GbkText& bytes, EditKind kind) {
   if (from == to && bytes.Empty()) return;
-  Remember(kind);
-  redo_.clear();
+  history_.Record({document_.Text(), caret_}, from + bytes.Size(), kind == EditKind::Typing && caret_ == anchor_);
   document_.Replace(from, to, bytes);
   caret_ = anchor_ = from + bytes.Size();
-  typingEnd_ = kind == EditKind::Typing ? std::optional(caret_) : std::nullopt;
   goalColumn_.reset();
   UpdateScrollBars();
   EnsureCaretVisible();
   viewport()->update();
 }
 
-// Keeps the text before an edit for undo. Characters typed one after another
-// are one step, as in other editors.
-void LargeTextBox::Remember(EditKind kind) {
-  if (kind == EditKind::Typing && typingEnd_ == caret_ && caret_ == anchor_) return;
-  undo_.push_back({document_.Text(), caret_});
-  std::size_t kept = 0;
-  for (const Snapshot& step : undo_) kept += step.text.Size();
-  while (undo_.size() > kUndoSteps || (undo_.size() > 1 && kept > kUndoBytes)) {
-    kept -= undo_.front().text.Size();
-    undo_.erase(undo_.begin());
-  }
-}
-
-void LargeTextBox::Restore(std::vector<Snapshot>& from, std::vector<Snapshot>& to) {
-  if (from.empty()) return;
-  to.push_back({document_.Text(), caret_});
-  const Snapshot step = std::move(from.back());
-  from.pop_back();
-  document_.SetText(step.text);
-  caret_ = anchor_ = std::min(step.caret, step.text.Size());
-  typingEnd_.reset();
+void LargeTextBox::GoBackTo(const std::optional<EditHistory::Step>& step) {
+  if (!step) return;
+  document_.SetText(step->text);
+  caret_ = anchor_ = std::min(step->caret, step->text.Size());
   goalColumn_.reset();
   UpdateScrollBars();
   EnsureCaretVisible();
   viewport()->update();
 }
 
-void LargeTextBox::Undo() { Restore(undo_, redo_); }
-void LargeTextBox::Redo() { Restore(redo_, undo_); }
+void LargeTextBox::Undo() { GoBackTo(history_.Undo({document_.Text(), caret_})); }
+void LargeTextBox::Redo() { GoBackTo(history_.Redo({document_.Text(), caret_})); }
 
 void LargeTextBox::DeleteSelectionOr(std::size_t otherEnd) {
   const auto [from, to] = Selection();
@@ -313,7 +286,7 @@ QVariant LargeTextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
 void LargeTextBox::MoveCaret(std::size_t position, bool extendSelection) {
   caret_ = position;
   if (!extendSelection) anchor_ = position;
-  typingEnd_.reset();
+  history_.BreakTyping();
   EnsureCaretVisible();
   RestartBlinking();
   viewport()->update();
@@ -406,8 +379,8 @@ std::size_t LargeTextBox::PreviousWordStart(std::size_t position) const {
 void LargeTextBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   const bool hasSelection = caret_ != anchor_;
-  menu.addAction(QStringLiteral("撤销(&U)"), QKeySequence::Undo, this, [this] { Undo(); })->setEnabled(!undo_.empty());
-  menu.addAction(QStringLiteral("重做(&R)"), QKeySequence::Redo, this, [this] { Redo(); })->setEnabled(!redo_.empty());
+  menu.addAction(QStringLiteral("撤销(&U)"), QKeySequence::Undo, this, [this] { Undo(); })->setEnabled(history_.CanUndo());
+  menu.addAction(QStringLiteral("重做(&R)"), QKeySequence::Redo, this, [this] { Redo(); })->setEnabled(history_.CanRedo());
   menu.addSeparator();
   menu.addAction(QStringLiteral("剪切(&T)"), QKeySequence::Cut, this, [this] { Cut(); })->setEnabled(hasSelection);
   menu.addAction(QStringLiteral("复制(&C)"), QKeySequence::Copy, this, [this] { Copy(); })->setEnabled(hasSelection);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "shell/BoxDocument.h"
+#include "shell/EditHistory.h"
 #include "shell/qt/TextBox.h"
 
 namespace yanqi {
@@ -64,15 +65,10 @@ class LargeTextBox : public QAbstractScrollArea, public TextBox {
 
  private:
   enum class EditKind { Typing, Other };
-  struct Snapshot {
-    GbkText text;
-    std::size_t caret;
-  };
 
   // Editing.
   void Edit(std::size_t from, std::size_t to, const GbkText& bytes, EditKind kind);
-  void Remember(EditKind kind);
-  void Restore(std::vector<Snapshot>& from, std::vector<Snapshot>& to);
+  void GoBackTo(const std::optional<EditHistory::Step>& step);
   void DeleteSelectionOr(std::size_t otherEnd);
   std::pair<std::size_t, std::size_t> Selection() const;
 
@@ -101,9 +97,7 @@ class LargeTextBox : public QAbstractScrollArea, public TextBox {
   std::size_t anchor_ = 0;
   // The column up and down keys aim for, kept across lines shorter than it.
   std::optional<std::size_t> goalColumn_;
-  std::vector<Snapshot> undo_;
-  std::vector<Snapshot> redo_;
-  std::optional<std::size_t> typingEnd_;  // where typing that joins the last undo step goes on
+  EditHistory history_;
   QString preedit_;                       // an input method's text not yet committed
   QFont halfWidthFont_;
   int columnWidth_ = 8;
