@@ -43,7 +43,7 @@ TEST(EditHistory, KeepsTheNewestStepsWithinItsBounds) {
   history.Record({"small", 0}, 0, false);
   history.Record({large, 0}, 0, false);
   history.Record({large, 0}, 0, false);
-  EXPECT_EQ(history.Undo({"now", 0})->text.Size(), large.size());
+  EXPECT_EQ(history.Undo({"now", 0})->text.Size(), large.Size());
   EXPECT_FALSE(history.CanUndo()) << "older steps gave way to the bytes of newer ones";
 }
 
