@@ -1,6 +1,7 @@
 // How the large boxes draw: the caret, the scroll bars and the visible part
 // of the text, decoded character by character onto the grid.
 #include <QGuiApplication>
+#include <QInputMethod>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleHints>
@@ -46,6 +47,8 @@ void LargeTextBox::EnsureCaretVisible() {
   } else if (column + 1 >= first + width) {
     horizontal->setValue(static_cast<int>(column + width / 4 - width + 1));
   }
+  // An input method places its window of candidates by the caret.
+  if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
 }
 
 QRect LargeTextBox::CaretRect() const {
