@@ -60,13 +60,29 @@ void BoxDocument::Append(const GbkText& text) {
 }
 
 void BoxDocument::Replace(std::size_t from, std::size_t to, const GbkText& bytes) {
+  // Only the lines the edit touches are looked at again: breaks before the
+  // line of `from` stay, and breaks whose CR lies after the replaced bytes
+  // move along with the rest of the text.
+  const std::size_t firstLine = LineOf(from);
+  const auto movedFrom = std::lower_bound(lineStarts_.begin(), lineStarts_.end(), to + 2);
+  std::vector<std::size_t> moved(movedFrom, lineStarts_.end());
   text_ = Concat(text_.Sub(0, from), bytes, text_.Sub(to, text_.Size() - to));
+  const std::size_t insertedEnd = from + bytes.Size();
+  lineStarts_.resize(firstLine + 1);
+  // Up to the first byte after the new ones, an LF that may now follow a new CR.
+  AddBreaks(lineStarts_.back(), std::min(insertedEnd + 1, text_.Size()));
+  for (const std::size_t start : moved) lineStarts_.push_back(start - to + insertedEnd);
   widest_ = 0;
-  IndexFrom(0);
+  MeasureFrom(0);
 }
 
 void BoxDocument::IndexFrom(std::size_t line) {
   lineStarts_.resize(line + 1);
+  AddBreaks(lineStarts_.back(), text_.Size());
+  MeasureFrom(line);
+}
+
+void BoxDocument::AddBreaks(std::size_t from, std::size_t to) {
   const std::string_view bytes = text_.Bytes();
   const auto addBreakAt = [&](std::size_t lf) {
     if (lf > 0 && bytes[lf - 1] == '\r') lineStarts_.push_back(lf + 1);
@@ -74,21 +90,20 @@ void BoxDocument::IndexFrom(std::size_t line) {
   // Breaks are found by their LF, 64 bytes at a time where lines are short;
   // a block without one leaves the search for the next to memchr, which is
   // faster over long lines.
-  std::size_t at = lineStarts_.back();
-  while (at + 64 <= bytes.size()) {
+  std::size_t at = from;
+  while (at + 64 <= to) {
     std::uint64_t lfs = unit::LoadBlockMasks(bytes.data() + at, '\n').equal;
     if (lfs == 0) {
-      const void* lf = std::memchr(bytes.data() + at + 64, '\n', bytes.size() - at - 64);
-      at = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) : bytes.size();
+      const void* lf = std::memchr(bytes.data() + at + 64, '\n', to - at - 64);
+      at = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - bytes.data()) : to;
       continue;
     }
     for (; lfs != 0; lfs &= lfs - 1) addBreakAt(at + static_cast<std::size_t>(std::countr_zero(lfs)));
     at += 64;
   }
-  for (; at < bytes.size(); ++at) {
+  for (; at < to; ++at) {
     if (bytes[at] == '\n') addBreakAt(at);
   }
-  MeasureFrom(line);
 }
 
 void BoxDocument::MeasureFrom(std::size_t line) {

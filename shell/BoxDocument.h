@@ -53,6 +53,8 @@ class BoxDocument {
  private:
   // Drops the index after `line` and indexes the text again from its start.
   void IndexFrom(std::size_t line);
+  // Adds the starts of the lines after the breaks whose LF is in [from, to).
+  void AddBreaks(std::size_t from, std::size_t to);
   // Takes the widths of the lines from `line` on into the widest.
   void MeasureFrom(std::size_t line);
   std::size_t ColumnsOf(std::size_t line) const { return ColumnOf(LineEnd(line)); }
