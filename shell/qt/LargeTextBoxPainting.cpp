@@ -25,13 +25,23 @@ QString Decoded(std::string_view bytes) {
 // for, and control characters such as a lone CR or LF (a tab draws as blank).
 bool IsShownAsMark(char16_t c) { return IsEscapedByte(c) || c < 0x20 || c == 0x7F; }
 
+// Scroll bars count in int; a line or a text may be longer than that.
+int ClampToInt(std::size_t value) { return static_cast<int>(std::min<std::size_t>(value, INT_MAX)); }
+
+// A distance in pixels from the view, kept within what a QRect can hold
+// however far off-screen it lies.
+int PixelsFrom(std::ptrdiff_t units, int unitSize) {
+  constexpr std::ptrdiff_t kFar = 1 << 20;
+  return static_cast<int>(std::clamp(units, -kFar, kFar)) * unitSize;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
 // The caret.
 
 void LargeTextBox::EnsureCaretVisible() {
-  const int line = static_cast<int>(document_.LineOf(caret_));
+  const int line = ClampToInt(document_.LineOf(caret_));
   QScrollBar* vertical = verticalScrollBar();
   if (line < vertical->value()) vertical->setValue(line);
   if (line >= vertical->value() + VisibleLines()) vertical->setValue(line - VisibleLines() + 1);
@@ -43,9 +53,9 @@ void LargeTextBox::EnsureCaretVisible() {
   // Sideways the view jumps by a quarter of its width, so that typing at the
   // right edge does not scroll at every character.
   if (column < first) {
-    horizontal->setValue(static_cast<int>(column - std::min(column, width / 4)));
+    horizontal->setValue(ClampToInt(column - std::min(column, width / 4)));
   } else if (column + 1 >= first + width) {
-    horizontal->setValue(static_cast<int>(column + width / 4 - width + 1));
+    horizontal->setValue(ClampToInt(column + width / 4 - width + 1));
   }
   // An input method places its window of candidates by the caret.
   if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
@@ -55,7 +65,7 @@ QRect LargeTextBox::CaretRect() const {
   const std::ptrdiff_t row = static_cast<std::ptrdiff_t>(document_.LineOf(caret_)) - verticalScrollBar()->value();
   const std::ptrdiff_t column =
       static_cast<std::ptrdiff_t>(document_.ColumnOf(caret_)) - horizontalScrollBar()->value();
-  return QRect(static_cast<int>(column) * columnWidth_, static_cast<int>(row) * lineHeight_, 2, lineHeight_);
+  return QRect(PixelsFrom(column, columnWidth_), PixelsFrom(row, lineHeight_), 2, lineHeight_);
 }
 
 void LargeTextBox::RestartBlinking() {
@@ -89,15 +99,14 @@ int LargeTextBox::VisibleLines() const { return std::max(1, viewport()->height()
 int LargeTextBox::VisibleColumns() const { return std::max(1, viewport()->width() / columnWidth_); }
 
 void LargeTextBox::UpdateScrollBars() {
-  const auto clampToInt = [](std::size_t value) { return static_cast<int>(std::min<std::size_t>(value, INT_MAX)); };
-  verticalScrollBar()->setRange(0, clampToInt(document_.LineCount() - std::min<std::size_t>(
+  verticalScrollBar()->setRange(0, ClampToInt(document_.LineCount() - std::min<std::size_t>(
                                                                           document_.LineCount(), VisibleLines())));
   verticalScrollBar()->setPageStep(VisibleLines());
   verticalScrollBar()->setSingleStep(1);
   // One column to spare, for the caret after the widest line's end.
   const std::size_t columns = document_.WidestLine() + 1;
   horizontalScrollBar()->setRange(
-      0, clampToInt(columns - std::min<std::size_t>(columns, static_cast<std::size_t>(VisibleColumns()))));
+      0, ClampToInt(columns - std::min<std::size_t>(columns, static_cast<std::size_t>(VisibleColumns()))));
   horizontalScrollBar()->setPageStep(VisibleColumns());
   horizontalScrollBar()->setSingleStep(1);
 }
