@@ -13,8 +13,8 @@
 #include <QBasicTimer>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <utility>
-#include <vector>
 
 #include "shell/BoxDocument.h"
 #include "shell/EditHistory.h"
@@ -98,8 +98,8 @@ class LargeTextBox : public QAbstractScrollArea, public TextBox {
   // The column up and down keys aim for, kept across lines shorter than it.
   std::optional<std::size_t> goalColumn_;
   EditHistory history_;
-  QString preedit_;                       // an input method's text not yet committed
-  QFont halfWidthFont_;
+  QString preedit_;  // an input method's text not yet committed
+  QFont halfWidthFont_;  // half-width characters, condensed to one column
   int columnWidth_ = 8;
   int lineHeight_ = 16;
   int ascent_ = 12;
