@@ -37,7 +37,6 @@ void BoxDocument::SetText(GbkText text) {
   const bool sameStart = text.Bytes().data() == text_.Bytes().data() && !text.Empty();
   const std::size_t oldSize = text_.Size();
   text_ = std::move(text);
-  widest_ = 0;
   if (sameStart && text_.Size() <= oldSize) {
     // The text is the beginning of the one shown (an operation cut its end
     // off, or changed nothing): the index is already there but for its end.
@@ -55,7 +54,6 @@ void BoxDocument::Append(const GbkText& text) {
   // the last line, which may have been the widest, loses the CR.
   const bool joinsBreak = !text_.Empty() && text_.Bytes().back() == '\r' && text.Bytes().front() == '\n';
   text_ = Concat(text_, text);
-  if (joinsBreak) widest_ = 0;
   IndexFrom(joinsBreak ? 0 : LineCount() - 1);
 }
 
@@ -64,28 +62,31 @@ void BoxDocument::Replace(std::size_t from, std::size_t to, const GbkText& bytes
   // line of `from` stay, and breaks whose CR lies after the replaced bytes
   // move along with the rest of the text.
   const std::size_t firstLine = LineOf(from);
-  const auto movedFrom = std::lower_bound(lineStarts_.begin(), lineStarts_.end(), to + 2);
-  std::vector<std::size_t> moved(movedFrom, lineStarts_.end());
+  const std::size_t firstMoved =
+      static_cast<std::size_t>(std::lower_bound(lineStarts_.begin(), lineStarts_.end(), to + 2) - lineStarts_.begin());
   text_ = Concat(text_.Sub(0, from), bytes, text_.Sub(to, text_.Size() - to));
   const std::size_t insertedEnd = from + bytes.Size();
-  lineStarts_.resize(firstLine + 1);
-  // Up to the first byte after the new ones, an LF that may now follow a new CR.
-  AddBreaks(lineStarts_.back(), std::min(insertedEnd + 1, text_.Size()));
-  for (const std::size_t start : moved) lineStarts_.push_back(start - to + insertedEnd);
-  widest_ = 0;
+  // The touched lines' breaks, up to the first byte after the new ones: an LF
+  // there may now follow a new CR.
+  std::vector<std::size_t> touched;
+  AddBreaks(LineStart(firstLine), std::min(insertedEnd + 1, text_.Size()), touched);
+  for (std::size_t i = firstMoved; i < LineCount(); ++i) lineStarts_[i] = lineStarts_[i] - to + insertedEnd;
+  const auto afterFirst = lineStarts_.begin() + static_cast<std::ptrdiff_t>(firstLine) + 1;
+  lineStarts_.insert(lineStarts_.erase(afterFirst, lineStarts_.begin() + static_cast<std::ptrdiff_t>(firstMoved)),
+                     touched.begin(), touched.end());
   MeasureFrom(0);
 }
 
 void BoxDocument::IndexFrom(std::size_t line) {
   lineStarts_.resize(line + 1);
-  AddBreaks(lineStarts_.back(), text_.Size());
+  AddBreaks(lineStarts_.back(), text_.Size(), lineStarts_);
   MeasureFrom(line);
 }
 
-void BoxDocument::AddBreaks(std::size_t from, std::size_t to) {
+void BoxDocument::AddBreaks(std::size_t from, std::size_t to, std::vector<std::size_t>& starts) const {
   const std::string_view bytes = text_.Bytes();
   const auto addBreakAt = [&](std::size_t lf) {
-    if (lf > 0 && bytes[lf - 1] == '\r') lineStarts_.push_back(lf + 1);
+    if (lf > 0 && bytes[lf - 1] == '\r') starts.push_back(lf + 1);
   };
   // Breaks are found by their LF, 64 bytes at a time where lines are short;
   // a block without one leaves the search for the next to memchr, which is
@@ -107,6 +108,7 @@ void BoxDocument::AddBreaks(std::size_t from, std::size_t to) {
 }
 
 void BoxDocument::MeasureFrom(std::size_t line) {
+  if (line == 0) widest_ = 0;
   const char* const begin = text_.Bytes().data();
   const bool hasTabs = FindTab(begin + LineStart(line), begin + text_.Size()) != nullptr;
   for (std::size_t i = line; i < LineCount(); ++i) {
@@ -124,10 +126,6 @@ std::size_t BoxDocument::LineOf(std::size_t offset) const {
                                   lineStarts_.begin()) - 1;
 }
 
-std::string_view BoxDocument::LineBytes(std::size_t line) const {
-  return text_.Bytes().substr(LineStart(line), LineEnd(line) - LineStart(line));
-}
-
 std::size_t BoxDocument::ColumnOf(std::size_t offset) const {
   const char* const bytes = text_.Bytes().data();
   const char* at = bytes + LineStart(LineOf(offset));
@@ -140,37 +138,43 @@ std::size_t BoxDocument::ColumnOf(std::size_t offset) const {
   return column + static_cast<std::size_t>(target - at);
 }
 
-std::size_t BoxDocument::PositionAtColumn(std::size_t line, std::size_t column) const {
+std::size_t BoxDocument::ColumnsOfCharacter(std::string_view character, std::size_t column) {
+  return character[0] == '\t' ? NextTabStop(column) - column : character.size();
+}
+
+BoxDocument::Placed BoxDocument::CharacterAtColumn(std::size_t line, std::size_t column) const {
   const char* const bytes = text_.Bytes().data();
   const char* at = bytes + LineStart(line);
   const char* const end = bytes + LineEnd(line);
-  // Find the byte covering the column, crossing tabs by their widths.
+  // Tab-free runs take a column per byte; tabs are crossed by their widths.
   std::size_t atColumn = 0;
-  std::size_t covering = LineEnd(line);
   for (;;) {
     const char* tab = FindTab(at, end);
     const char* runEnd = tab ? tab : end;
-    if (atColumn + static_cast<std::size_t>(runEnd - at) > column) {
-      covering = static_cast<std::size_t>(at - bytes) + (column - atColumn);
-      break;
+    const std::size_t runColumns = static_cast<std::size_t>(runEnd - at);
+    if (atColumn + runColumns > column) {
+      const std::size_t covering = static_cast<std::size_t>(at - bytes) + (column - atColumn);
+      const std::size_t start = BoundaryAtOrBefore(line, covering);
+      return {start, column - (covering - start)};
     }
-    if (tab == nullptr) break;
-    atColumn += static_cast<std::size_t>(tab - at);
+    atColumn += runColumns;
+    if (tab == nullptr) return {LineEnd(line), atColumn};
     const std::size_t stop = NextTabStop(atColumn);
-    if (stop > column) {
-      // Within the tab: before it in its first half, after it in its second.
-      const std::size_t before = static_cast<std::size_t>(tab - bytes);
-      return (column - atColumn) * 2 < stop - atColumn ? before : before + 1;
-    }
+    if (stop > column) return {static_cast<std::size_t>(tab - bytes), atColumn};
     atColumn = stop;
     at = tab + 1;
   }
-  if (covering == LineEnd(line)) return covering;
-  const std::size_t start = BoundaryAtOrBefore(line, covering);
-  const std::size_t length = CharacterLength(text_.Bytes().substr(start));
+}
+
+std::size_t BoxDocument::PositionAtColumn(std::size_t line, std::size_t column) const {
+  const Placed covering = CharacterAtColumn(line, column);
+  const std::size_t lineEnd = LineEnd(line);
+  if (covering.position == lineEnd) return lineEnd;
+  const std::string_view rest = text_.Bytes().substr(covering.position, lineEnd - covering.position);
+  const std::size_t length = CharacterLength(rest);
   // The caret goes to the nearer edge of the character under the column.
-  const std::size_t startColumn = column - (covering - start);
-  return (column - startColumn) * 2 < length ? start : start + length;
+  const std::size_t width = ColumnsOfCharacter(rest.substr(0, length), covering.column);
+  return (column - covering.column) * 2 < width ? covering.position : covering.position + length;
 }
 
 // After a byte that cannot pair with the byte before it (below 0x81, or

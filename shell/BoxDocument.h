@@ -36,11 +36,22 @@ class BoxDocument {
   // Where the line's CR LF begins, or the end of the text for the last line.
   std::size_t LineEnd(std::size_t line) const;
   std::size_t LineOf(std::size_t offset) const;
-  std::string_view LineBytes(std::size_t line) const;
   // The columns of the widest line.
   std::size_t WidestLine() const { return widest_; }
 
   std::size_t ColumnOf(std::size_t offset) const;
+  // The columns a character takes when it starts at `column`: a tab reaches
+  // the next tab stop, any other character is as wide as its bytes.
+  static std::size_t ColumnsOfCharacter(std::string_view character, std::size_t column);
+
+  // A character of a line and the column it starts at.
+  struct Placed {
+    std::size_t position;
+    std::size_t column;
+  };
+  // The character of `line` that covers `column`, or the line's end when the
+  // column lies beyond it.
+  Placed CharacterAtColumn(std::size_t line, std::size_t column) const;
   // The caret position of `line` nearest to `column`: the boundary before the
   // character that covers the column when the column falls in its first half.
   std::size_t PositionAtColumn(std::size_t line, std::size_t column) const;
@@ -53,9 +64,10 @@ class BoxDocument {
  private:
   // Drops the index after `line` and indexes the text again from its start.
   void IndexFrom(std::size_t line);
-  // Adds the starts of the lines after the breaks whose LF is in [from, to).
-  void AddBreaks(std::size_t from, std::size_t to);
-  // Takes the widths of the lines from `line` on into the widest.
+  // Adds to `starts` the starts of the lines after the breaks whose LF is in [from, to).
+  void AddBreaks(std::size_t from, std::size_t to, std::vector<std::size_t>& starts) const;
+  // Takes the widths of the lines from `line` on into the widest; from the
+  // first line, the widest is measured afresh.
   void MeasureFrom(std::size_t line);
   std::size_t ColumnsOf(std::size_t line) const { return ColumnOf(LineEnd(line)); }
 

@@ -16,11 +16,6 @@
 namespace yanqi {
 namespace {
 
-QString Decoded(std::string_view bytes) {
-  const std::u16string text = DecodeGbk(bytes);
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
 // Bytes that draw nothing of their own: those the code page has no character
 // for, and control characters such as a lone CR or LF (a tab draws as blank).
 bool IsShownAsMark(char16_t c) { return IsEscapedByte(c) || c < 0x20 || c == 0x7F; }
@@ -149,16 +144,10 @@ void LargeTextBox::PaintLine(QPainter& painter, std::size_t line, int top) {
   const auto [selectedFrom, selectedTo] = hasFocus() ? Selection() : std::pair<std::size_t, std::size_t>{0, 0};
 
   // Start with the character that covers the first column, even in part.
-  std::size_t position = document_.PositionAtColumn(line, firstColumn);
-  if (position > document_.LineStart(line) && document_.ColumnOf(position) > firstColumn) {
-    position = document_.PreviousPosition(position);
-  }
-  std::size_t column = document_.ColumnOf(position);
+  auto [position, column] = document_.CharacterAtColumn(line, firstColumn);
   while (position < lineEnd && column < endColumn) {
     const std::string_view character = text.substr(position, CharacterLength(text.substr(position, lineEnd - position)));
-    const std::size_t width =
-        character[0] == '\t' ? (column / BoxDocument::kTabColumns + 1) * BoxDocument::kTabColumns - column
-                             : character.size();
+    const std::size_t width = BoxDocument::ColumnsOfCharacter(character, column);
     const QRectF place((static_cast<double>(column) - static_cast<double>(firstColumn)) * columnWidth_, top,
                        static_cast<double>(width * columnWidth_), lineHeight_);
     PaintCharacter(painter, character, place, position >= selectedFrom && position < selectedTo);
@@ -175,7 +164,7 @@ void LargeTextBox::PaintLine(QPainter& painter, std::size_t line, int top) {
 void LargeTextBox::PaintCharacter(QPainter& painter, std::string_view character, QRectF place, bool selected) {
   if (selected) painter.fillRect(place, palette().color(QPalette::Highlight));
   if (character[0] == '\t') return;
-  const QString decoded = Decoded(character);
+  const QString decoded = ExternalTextFromGbk(character);
   if (!IsShownAsMark(decoded[0].unicode())) {
     painter.setFont(character.size() == 1 ? halfWidthFont_ : font());
     painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
