@@ -55,14 +55,9 @@ LargeTextBox::LargeTextBox(QWidget* parent) : QAbstractScrollArea(parent) {
 // The window model's side.
 
 void LargeTextBox::SetBytes(const GbkText& text) {
-  document_.SetText(text);
-  caret_ = anchor_ = 0;
-  goalColumn_.reset();
   history_.Clear();
-  UpdateScrollBars();
-  verticalScrollBar()->setValue(0);
-  horizontalScrollBar()->setValue(0);
-  viewport()->update();
+  document_.SetText(text);
+  ShowChangedText(0);
 }
 
 void LargeTextBox::AppendBytes(std::span<const GbkText> texts) {
@@ -72,7 +67,13 @@ void LargeTextBox::AppendBytes(std::span<const GbkText> texts) {
   // would take the appended text away, as for a text set by an operation.
   history_.Clear();
   document_.Append(joined);
-  caret_ = anchor_ = document_.Text().Size();
+  ShowChangedText(document_.Text().Size());
+}
+
+// After any change of the text: the caret at `caret`, nothing selected, the
+// scroll bars fitted to the text and the caret in view.
+void LargeTextBox::ShowChangedText(std::size_t caret) {
+  caret_ = anchor_ = caret;
   goalColumn_.reset();
   UpdateScrollBars();
   EnsureCaretVisible();
@@ -98,21 +99,13 @@ void LargeTextBox::Edit(std::size_t from, std::size_t to, const GbkText& bytes, 
   if (from == to && bytes.Empty()) return;
   history_.Record({document_.Text(), caret_}, from + bytes.Size(), kind == EditKind::Typing && caret_ == anchor_);
   document_.Replace(from, to, bytes);
-  caret_ = anchor_ = from + bytes.Size();
-  goalColumn_.reset();
-  UpdateScrollBars();
-  EnsureCaretVisible();
-  viewport()->update();
+  ShowChangedText(from + bytes.Size());
 }
 
 void LargeTextBox::GoBackTo(const std::optional<EditHistory::Step>& step) {
   if (!step) return;
   document_.SetText(step->text);
-  caret_ = anchor_ = std::min(step->caret, step->text.Size());
-  goalColumn_.reset();
-  UpdateScrollBars();
-  EnsureCaretVisible();
-  viewport()->update();
+  ShowChangedText(std::min(step->caret, step->text.Size()));
 }
 
 void LargeTextBox::Undo() { GoBackTo(history_.Undo({document_.Text(), caret_})); }
@@ -126,9 +119,7 @@ void LargeTextBox::DeleteSelectionOr(std::size_t otherEnd) {
 
 void LargeTextBox::SelectAll() {
   anchor_ = 0;
-  caret_ = document_.Text().Size();
-  EnsureCaretVisible();
-  viewport()->update();
+  MoveCaret(document_.Text().Size(), true);
 }
 
 void LargeTextBox::Copy() {

@@ -67,6 +67,7 @@ class LargeTextBox : public QAbstractScrollArea, public TextBox {
   enum class EditKind { Typing, Other };
 
   // Editing.
+  void ShowChangedText(std::size_t caret);
   void Edit(std::size_t from, std::size_t to, const GbkText& bytes, EditKind kind);
   void GoBackTo(const std::optional<EditHistory::Step>& step);
   void DeleteSelectionOr(std::size_t otherEnd);
@@ -74,10 +75,16 @@ class LargeTextBox : public QAbstractScrollArea, public TextBox {
 
   // The caret.
   bool MoveByKey(QKeyEvent* event);
-  void MoveCaret(std::size_t position, bool extendSelection);
+  // Moves the caret, extending the selection or not; up and down keep the
+  // column they aim for, every other move forgets it.
+  void MoveCaret(std::size_t position, bool extendSelection, bool keepGoalColumn = false);
   std::size_t LineMoved(std::ptrdiff_t lines);
   std::size_t PositionAt(QPoint point) const;
   std::string_view CharacterAt(std::size_t position) const;
+  // Where a run of characters of the word class `wordClass` around
+  // `position` starts and ends, within its line.
+  std::size_t RunStart(std::size_t position, int wordClass) const;
+  std::size_t RunEnd(std::size_t position, int wordClass) const;
   std::pair<std::size_t, std::size_t> WordAround(std::size_t position) const;
   std::size_t NextWordStart(std::size_t position) const;
   std::size_t PreviousWordStart(std::size_t position) const;

@@ -89,9 +89,7 @@ bool LargeTextBox::MoveByKey(QKeyEvent* event) {
   for (const Move& move : moves) {
     const bool select = event->matches(move.select);
     if (!select && !event->matches(move.move)) continue;
-    const std::size_t target = move.target();
-    if (!move.keepsGoalColumn) goalColumn_.reset();
-    MoveCaret(target, select);
+    MoveCaret(move.target(), select, move.keepsGoalColumn);
     return true;
   }
   return false;
@@ -128,7 +126,8 @@ QVariant LargeTextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
 // ---------------------------------------------------------------------------
 // The caret and the mouse.
 
-void LargeTextBox::MoveCaret(std::size_t position, bool extendSelection) {
+void LargeTextBox::MoveCaret(std::size_t position, bool extendSelection, bool keepGoalColumn) {
+  if (!keepGoalColumn) goalColumn_.reset();
   caret_ = position;
   if (!extendSelection) anchor_ = position;
   history_.BreakTyping();
@@ -158,13 +157,11 @@ std::size_t LargeTextBox::PositionAt(QPoint point) const {
 
 void LargeTextBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  goalColumn_.reset();
   MoveCaret(PositionAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
 }
 
 void LargeTextBox::mouseMoveEvent(QMouseEvent* event) {
   if (!(event->buttons() & Qt::LeftButton)) return;
-  goalColumn_.reset();
   MoveCaret(PositionAt(event->position().toPoint()), true);
 }
 
@@ -179,46 +176,46 @@ std::string_view LargeTextBox::CharacterAt(std::size_t position) const {
   return document_.Text().Bytes().substr(position, document_.NextPosition(position) - position);
 }
 
+std::size_t LargeTextBox::RunStart(std::size_t position, int wordClass) const {
+  const std::size_t lineStart = document_.LineStart(document_.LineOf(position));
+  while (position > lineStart) {
+    const std::size_t previous = document_.PreviousPosition(position);
+    if (WordClass(CharacterAt(previous)) != wordClass) break;
+    position = previous;
+  }
+  return position;
+}
+
+std::size_t LargeTextBox::RunEnd(std::size_t position, int wordClass) const {
+  const std::size_t lineEnd = document_.LineEnd(document_.LineOf(position));
+  while (position < lineEnd && WordClass(CharacterAt(position)) == wordClass) position = document_.NextPosition(position);
+  return position;
+}
+
 std::pair<std::size_t, std::size_t> LargeTextBox::WordAround(std::size_t position) const {
   const std::size_t line = document_.LineOf(position);
-  const std::size_t lineEnd = document_.LineEnd(line);
-  if (position == lineEnd) {
+  if (position == document_.LineEnd(line)) {
     if (position == document_.LineStart(line)) return {position, position};
     position = document_.PreviousPosition(position);
   }
   const int wordClass = WordClass(CharacterAt(position));
-  std::size_t from = position;
-  while (from > document_.LineStart(line)) {
-    const std::size_t previous = document_.PreviousPosition(from);
-    if (WordClass(CharacterAt(previous)) != wordClass) break;
-    from = previous;
-  }
-  std::size_t to = document_.NextPosition(position);
-  while (to < lineEnd && WordClass(CharacterAt(to)) == wordClass) to = document_.NextPosition(to);
-  return {from, std::min(to, lineEnd)};
+  return {RunStart(position, wordClass), RunEnd(position, wordClass)};
 }
 
 // Ctrl+Right: past the rest of this word and the blanks after it; from the
 // end of a line, over the break.
 std::size_t LargeTextBox::NextWordStart(std::size_t position) const {
-  const std::size_t lineEnd = document_.LineEnd(document_.LineOf(position));
-  if (position == lineEnd) return document_.NextPosition(position);
-  const int wordClass = WordClass(CharacterAt(position));
-  while (position < lineEnd && WordClass(CharacterAt(position)) == wordClass) position = document_.NextPosition(position);
-  while (position < lineEnd && WordClass(CharacterAt(position)) == kBlanks) position = document_.NextPosition(position);
-  return position;
+  if (position == document_.LineEnd(document_.LineOf(position))) return document_.NextPosition(position);
+  return RunEnd(RunEnd(position, WordClass(CharacterAt(position))), kBlanks);
 }
 
 // Ctrl+Left: back over blanks, then to the start of the word before them.
 std::size_t LargeTextBox::PreviousWordStart(std::size_t position) const {
   const std::size_t lineStart = document_.LineStart(document_.LineOf(position));
   if (position == lineStart) return document_.PreviousPosition(position);
-  const auto classBefore = [&](std::size_t at) { return WordClass(CharacterAt(document_.PreviousPosition(at))); };
-  while (position > lineStart && classBefore(position) == kBlanks) position = document_.PreviousPosition(position);
+  position = RunStart(position, kBlanks);
   if (position == lineStart) return position;
-  const int wordClass = classBefore(position);
-  while (position > lineStart && classBefore(position) == wordClass) position = document_.PreviousPosition(position);
-  return position;
+  return RunStart(position, WordClass(CharacterAt(document_.PreviousPosition(position))));
 }
 
 void LargeTextBox::contextMenuEvent(QContextMenuEvent* event) {
