@@ -16,11 +16,12 @@
 namespace yanqi {
 namespace {
 
+// Closes the descriptor it was given, if one was opened.
 class FileDescriptor {
  public:
-  explicit FileDescriptor(int fd, bool owned) : fd_(fd), owned_(owned) {}
+  explicit FileDescriptor(int fd) : fd_(fd) {}
   ~FileDescriptor() {
-    if (owned_ && fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) ::close(fd_);
   }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
@@ -28,7 +29,6 @@ class FileDescriptor {
 
  private:
   int fd_;
-  bool owned_;
 };
 
 FileReadError ErrorFromErrno() { return {std::strerror(errno)}; }
@@ -70,7 +70,7 @@ std::variant<ByteBlock, FileReadError> ReadAll(int fd, const struct stat& status
 }  // namespace
 
 std::variant<ByteBlock, FileReadError> ReadWholeFile(const std::string& path, FileAccess access) {
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC), true);
+  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.Get() < 0) return ErrorFromErrno();
   struct stat status {};
   if (::fstat(file.Get(), &status) != 0) return ErrorFromErrno();
@@ -126,7 +126,7 @@ std::string ResolvedTarget(const std::string& path) {
 }
 
 bool WriteInPlace(const std::string& path, std::span<const ByteBlock> blocks) {
-  FileDescriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC), true);
+  FileDescriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
   return file.Get() >= 0 && WriteBlocks(file.Get(), blocks);
 }
 
@@ -140,7 +140,7 @@ bool WriteWholeFile(const std::string& path, std::span<const ByteBlock> blocks) 
   if (exists && !S_ISREG(existing.st_mode)) return false;
 
   std::string temporary = FolderOf(target) + "/.yanqi-save-XXXXXX";
-  FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC), true);
+  FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
   if (file.Get() < 0) {
     const bool writable = exists && ::access(target.c_str(), W_OK) == 0;
     return writable && WriteInPlace(target, blocks);

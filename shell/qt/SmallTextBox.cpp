@@ -2,7 +2,6 @@
 
 #include <QMimeData>
 #include <QPainter>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
